@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// From three coefficient texts to exactly what the main window shows.
+namespace calc {
+
+struct Coefficients {
+    std::int32_t a = 0;
+    std::int32_t b = 0;
+    std::int32_t c = 0;
+};
+
+// a != 0 and b*b - 4*a*c >= 0. x1 takes +sqrt(d), x2 takes -sqrt(d).
+struct QuadraticRoots {
+    std::int32_t discriminant = 0;
+    std::int32_t b = 0;
+    std::int32_t twoA = 0;
+    double x1 = 0.0;
+    double x2 = 0.0;
+    std::string discriminantText;
+    std::string bText;
+    std::string twoAText;
+    std::string x1Text;
+    std::string x2Text;
+};
+
+// a == 0 and b != 0: the single root -c / b.
+struct LinearRoot {
+    double root = 0.0;
+    std::string rootText;
+};
+
+// a == b == c == 0.
+struct AnyRealNumber {
+    static constexpr std::string_view message = "方程根为任意实数";
+};
+
+// a == b == 0 and c != 0.
+struct NoSolution {
+    static constexpr std::string_view message = "方程无解";
+};
+
+// a != 0 and b*b - 4*a*c < 0.
+struct NoRealRoots {
+    static constexpr std::string_view message = "方程无实根";
+};
+
+// The kind of a result is the alternative it holds.
+using SolveOutcome = std::variant<QuadraticRoots, LinearRoot, AnyRealNumber, NoSolution, NoRealRoots>;
+
+// The message of the three kinds that show one in a message box; none otherwise.
+std::optional<std::string_view> messageOf(const SolveOutcome& outcome);
+
+// Solves a*x^2 + b*x + c = 0. The discriminant is computed in 32-bit integers
+// in the order p = 4*a, q = p*c, r = b*b, d = r - q; the first of these whose
+// exact result leaves the 32-bit range throws RunTimeError Overflow. The roots
+// are computed in doubles; a square root or division that would raise a
+// floating-point condition throws RunTimeError FloatingPointFault instead
+// (with 32-bit coefficients none can). A root of negative zero reads "0".
+SolveOutcome solveEquation(Coefficients coefficients);
+
+// Parses a, then b, then c with parseCoefficient and solves. The first text
+// that fails ends the call with its RunTimeError; later texts are not read.
+SolveOutcome calculate(std::string_view a, std::string_view b, std::string_view c);
+
+}  // namespace calc
