@@ -1,9 +1,9 @@
 #include "window_builder.h"
 
 #include "fonts.h"
+#include "label.h"
 #include "text_box.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QString>
 
@@ -26,13 +26,9 @@ QString captionText(std::string_view text)
     return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QLabel* makeLabel(QWidget& window, const ControlDescription& description)
+QWidget* makeLabel(QWidget& window, const ControlDescription& description)
 {
-    auto* label = new QLabel(captionText(description.text), &window);
-    label->setTextFormat(Qt::PlainText);  // a caption is never markup
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);  // at blanks and between Chinese characters; a longer run is cut off
-    label->setAutoFillBackground(true);  // opaque, in the face colour unless given one
+    auto* label = new Label(captionText(description.text), &window);
     if (description.backColour) {
         const Rgb colour = *description.backColour;
         QPalette palette = label->palette();

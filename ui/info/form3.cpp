@@ -26,7 +26,7 @@ constexpr std::array controls{
         .kind = ControlKind::Label, .name = "Label3",
         .text = "如有问题请联系\r\n"
                 " QQ：12345678\r\n"
-                " E-mail：tarvo@example.com",
+                " E-mail：me@example.com",
         .left = 1920, .top = 2160, .width = 2415, .height = 735},
 };
 
