@@ -1,0 +1,93 @@
+#include "calc/calculation.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <type_traits>
+#include <variant>
+
+#include "calc/conversions.h"
+#include "calc/run_time_error.h"
+
+namespace calc {
+namespace {
+
+std::int32_t checkedMultiply(std::int32_t x, std::int32_t y) {
+    const std::int64_t product = std::int64_t{x} * std::int64_t{y};
+    if (product < std::numeric_limits<std::int32_t>::min() || product > std::numeric_limits<std::int32_t>::max())
+        throw RunTimeError::overflow();
+    return static_cast<std::int32_t>(product);
+}
+
+std::int32_t checkedSubtract(std::int32_t x, std::int32_t y) {
+    const std::int64_t difference = std::int64_t{x} - std::int64_t{y};
+    if (difference < std::numeric_limits<std::int32_t>::min() || difference > std::numeric_limits<std::int32_t>::max())
+        throw RunTimeError::overflow();
+    return static_cast<std::int32_t>(difference);
+}
+
+// The floating-point conditions are checked before and after each operation,
+// so that no result depends on whether the platform traps them.
+double guardedSquareRoot(double x) {
+    if (std::isnan(x) || x < 0.0) throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation);
+    return std::sqrt(x);
+}
+
+double guardedDivide(double numerator, double divisor) {
+    if (std::isnan(numerator) || std::isnan(divisor) || (divisor == 0.0 && numerator == 0.0))
+        throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation);
+    if (divisor == 0.0) throw RunTimeError::floatingPoint(FloatingPointCondition::DivisionByZero);
+    const double quotient = numerator / divisor;
+    if (std::isinf(quotient)) throw RunTimeError::floatingPoint(FloatingPointCondition::Overflow);
+    return quotient + 0.0;  // a negative zero root is shown as 0
+}
+
+QuadraticRoots quadraticRoots(std::int32_t discriminant, std::int32_t a, std::int32_t b) {
+    const std::int32_t twoA = checkedMultiply(2, a);
+    const double s = guardedSquareRoot(static_cast<double>(discriminant));
+    const double minusB = -static_cast<double>(b);
+    const double x1 = guardedDivide(s - static_cast<double>(b), twoA);
+    const double x2 = guardedDivide(minusB - s, twoA);
+    return {discriminant, b, twoA, x1, x2,
+            formatInteger(discriminant), formatInteger(b), formatInteger(twoA), formatReal(x1), formatReal(x2)};
+}
+
+}  // namespace
+
+std::optional<std::string_view> messageOf(const SolveOutcome& outcome) {
+    return std::visit(
+        [](const auto& kind) -> std::optional<std::string_view> {
+            using Kind = std::decay_t<decltype(kind)>;
+            if constexpr (std::is_same_v<Kind, QuadraticRoots> || std::is_same_v<Kind, LinearRoot>) return std::nullopt;
+            else return Kind::message;
+        },
+        outcome);
+}
+
+SolveOutcome solveEquation(Coefficients coefficients) {
+    const auto [a, b, c] = coefficients;
+    if (a != 0) {
+        const std::int32_t p = checkedMultiply(4, a);
+        const std::int32_t q = checkedMultiply(p, c);
+        const std::int32_t r = checkedMultiply(b, b);
+        const std::int32_t d = checkedSubtract(r, q);
+        if (d < 0) return NoRealRoots{};
+        return quadraticRoots(d, a, b);
+    }
+    if (b == 0) {
+        if (c == 0) return AnyRealNumber{};
+        return NoSolution{};
+    }
+    const double root = guardedDivide(-static_cast<double>(c), b);
+    return LinearRoot{root, formatReal(root)};
+}
+
+SolveOutcome calculate(std::string_view a, std::string_view b, std::string_view c) {
+    Coefficients coefficients;
+    coefficients.a = parseCoefficient(a);
+    coefficients.b = parseCoefficient(b);
+    coefficients.c = parseCoefficient(c);
+    return solveEquation(coefficients);
+}
+
+}  // namespace calc

@@ -1,0 +1,237 @@
+#include "calc/conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "calc/run_time_error.h"
+
+namespace calc {
+namespace {
+
+constexpr std::int64_t kInt32Max = 2147483647;
+constexpr std::int64_t kInt32MinMagnitude = 2147483648;
+
+// Exponents and lengths are clamped far beyond anything that changes the
+// result, so that no arithmetic on them can overflow.
+constexpr std::int64_t kClamp = 1'000'000'000'000'000;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::int64_t clampedSize(std::size_t n) {
+    return static_cast<std::int64_t>(std::min<std::size_t>(n, kClamp));
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+int digitValue(char c, int base) {
+    int value = 36;
+    if (isDigit(c)) value = c - '0';
+    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+// &H… or &O…: the digits are a 32-bit two's-complement pattern.
+std::int32_t parsePrefixed(std::string_view text) {
+    if (text.size() < 3) throw RunTimeError::typeMismatch();
+    const char prefix = text[1];
+    int base = 0;
+    if (prefix == 'H' || prefix == 'h') base = 16;
+    else if (prefix == 'O' || prefix == 'o') base = 8;
+    else throw RunTimeError::typeMismatch();
+
+    const std::string_view digits = text.substr(2);
+    if (!std::all_of(digits.begin(), digits.end(), [base](char c) { return digitValue(c, base) >= 0; }))
+        throw RunTimeError::typeMismatch();
+
+    std::uint64_t pattern = 0;
+    for (char c : digits) {
+        pattern = pattern * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digitValue(c, base));
+        if (pattern > 0xFFFF'FFFFu) throw RunTimeError::overflow();
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern));
+}
+
+// A decimal number split into its parts; the text has been checked against
+// the grammar already.
+struct DecimalParts {
+    bool negative = false;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    std::int64_t exponent = 0;  // clamped to ±kClamp
+};
+
+DecimalParts splitDecimal(std::string_view text) {
+    DecimalParts parts;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+
+    const std::size_t integerStart = i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+    parts.integerDigits = text.substr(integerStart, i - integerStart);
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionStart = ++i;
+        while (i < text.size() && isDigit(text[i])) ++i;
+        parts.fractionDigits = text.substr(fractionStart, i - fractionStart);
+    }
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty()) throw RunTimeError::typeMismatch();
+
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        const std::size_t exponentStart = i;
+        while (i < text.size() && isDigit(text[i])) {
+            parts.exponent = std::min(parts.exponent * 10 + (text[i] - '0'), kClamp);
+            ++i;
+        }
+        if (i == exponentStart) throw RunTimeError::typeMismatch();
+        if (negativeExponent) parts.exponent = -parts.exponent;
+    }
+    if (i != text.size()) throw RunTimeError::typeMismatch();
+    return parts;
+}
+
+// The significant digits of integerDigits·fractionDigits, read as 0.d1d2… × 10^pointPosition.
+class Significand {
+public:
+    explicit Significand(const DecimalParts& parts) : integer_(parts.integerDigits), fraction_(parts.fractionDigits) {
+        while (!integer_.empty() && integer_.front() == '0') integer_.remove_prefix(1);
+        if (integer_.empty()) {
+            const std::size_t zeros = std::min(fraction_.find_first_not_of('0'), fraction_.size());
+            fraction_.remove_prefix(zeros);
+            leadingFractionZeros_ = clampedSize(zeros);
+        }
+        pointPosition_ = clampedSize(integer_.size()) - leadingFractionZeros_ + parts.exponent;
+    }
+
+    bool isZero() const { return integer_.empty() && fraction_.empty(); }
+    std::int64_t pointPosition() const { return pointPosition_; }
+    std::int64_t size() const { return clampedSize(integer_.size()) + clampedSize(fraction_.size()); }
+
+    char digit(std::int64_t index) const {
+        const auto n = static_cast<std::size_t>(index);
+        return n < integer_.size() ? integer_[n] : fraction_[n - integer_.size()];
+    }
+
+    bool anyNonZeroFrom(std::int64_t index) const {
+        for (std::int64_t k = std::max<std::int64_t>(index, 0); k < size(); ++k)
+            if (digit(k) != '0') return true;
+        return false;
+    }
+
+private:
+    std::string_view integer_;
+    std::string_view fraction_;
+    std::int64_t leadingFractionZeros_ = 0;
+    std::int64_t pointPosition_ = 0;
+};
+
+std::int32_t parseDecimal(std::string_view text) {
+    const DecimalParts parts = splitDecimal(text);
+    const Significand digits(parts);
+    if (digits.isZero()) return 0;
+
+    // The leading digit is non-zero, so the value is at least 10^(P-1).
+    const std::int64_t point = digits.pointPosition();
+    if (point > 10) throw RunTimeError::overflow();
+
+    std::int64_t magnitude = 0;
+    for (std::int64_t k = 0; k < point; ++k) magnitude = magnitude * 10 + (k < digits.size() ? digits.digit(k) - '0' : 0);
+
+    // Round half to even on the exact decimal digits after the point.
+    if (point >= 0 && point < digits.size()) {
+        const char first = digits.digit(point);
+        const bool above = first > '5' || (first == '5' && digits.anyNonZeroFrom(point + 1));
+        const bool tie = first == '5' && !above;
+        if (above || (tie && magnitude % 2 != 0)) ++magnitude;
+    }
+
+    if (magnitude > (parts.negative ? kInt32MinMagnitude : kInt32Max)) throw RunTimeError::overflow();
+    return static_cast<std::int32_t>(parts.negative ? -magnitude : magnitude);
+}
+
+}  // namespace
+
+std::int32_t parseCoefficient(std::string_view text) {
+    if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        throw RunTimeError::typeMismatch();
+    text = trimBlanks(text);
+    if (text.empty()) throw RunTimeError::typeMismatch();
+    return text.front() == '&' ? parsePrefixed(text) : parseDecimal(text);
+}
+
+std::string formatInteger(std::int32_t value) {
+    std::array<char, 12> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
+std::string formatReal(double value) {
+    if (value == 0.0) return "0";  // negative zero too
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+
+    // d.dddddddddddddde±X: the exact value rounded to 15 significant digits.
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t mantissaStart = negative ? 1 : 0;
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
+                    exponent);
+
+    std::array<char, 15> digits{};
+    digits[0] = scientific[mantissaStart];
+    std::copy_n(scientific.data() + mantissaStart + 2, 14, digits.begin() + 1);
+    std::size_t count = 15;
+    while (count > 1 && digits[count - 1] == '0') --count;
+    const std::string_view significant(digits.data(), count);
+
+    std::string text;
+    text.reserve(24);
+    if (negative) text += '-';
+    if (exponent < -4 || exponent >= 15) {
+        text += significant.front();
+        if (count > 1) {
+            text += '.';
+            text += significant.substr(1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += significant;
+    } else {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (count <= integerDigits) {
+            text += significant;
+            text.append(integerDigits - count, '0');
+        } else {
+            text += significant.substr(0, integerDigits);
+            text += '.';
+            text += significant.substr(integerDigits);
+        }
+    }
+    return text;
+}
+
+}  // namespace calc
