@@ -34,3 +34,5 @@ Dismissal closingTheWindow();
 void closeAllWindows();
 
 }  // namespace tests
+
+Q_DECLARE_METATYPE(tests::Dismissal)
