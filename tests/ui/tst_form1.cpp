@@ -62,7 +62,6 @@ private slots:
     void clickIntoABoxSelectsItsText_data();
     void clickIntoABoxSelectsItsText();
     void tabWalksTheFocusOrder();
-    void returnDoesNotCalculate();
     void slotsShowTheirTextAsTooltip();
     void textsAreTheWindowsOwn_data();
     void textsAreTheWindowsOwn();
@@ -323,15 +322,6 @@ void Form1Test::tabWalksTheFocusOrder()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command4"));
-}
-
-void Form1Test::returnDoesNotCalculate()
-{
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
-    QTest::keyClick(&form_->control("Text3"), Qt::Key_Return);
-    QCOMPARE(slotTexts(), QStringList(8, QString()));
 }
 
 void Form1Test::slotsShowTheirTextAsTooltip()
