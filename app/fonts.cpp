@@ -39,12 +39,12 @@ void registerFontSubstitutes()
     }
 }
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontDescription& description)
 {
-    QFont font(QString::fromUtf8(spec.face.data(), qsizetype(spec.face.size())));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
+    QFont font(QString::fromUtf8(description.face.data(), qsizetype(description.face.size())));
+    font.setPointSizeF(description.points);
+    font.setWeight(description.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(description.italic);
     return font;
 }
 

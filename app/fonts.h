@@ -10,7 +10,7 @@
 namespace app {
 
 // The font of controls without one of their own: buttons, fraction bars, help texts.
-inline constexpr FontSpec windowDefaultFont{.face = "宋体", .points = 9.0};
+inline constexpr FontDescription windowDefaultFont{.face = "宋体", .points = 9.0};
 
 // Registers, for each named face, the installed faces that support Simplified
 // Chinese in order of likeness. Call once after the QGuiApplication exists and
@@ -19,6 +19,6 @@ void registerFontSubstitutes();
 
 // The QFont for a description's font: the face, the size in points as given,
 // weight 700 when bold and 400 otherwise, italic.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontDescription& description);
 
 }  // namespace app

@@ -19,7 +19,7 @@ enum class ControlKind {
     Button,   // push button, never a default button
 };
 
-struct FontSpec {
+struct FontDescription {
     std::string_view face{};  // the face the window names; see fonts.h for substitutes
     double points = 9.0;    // fractional sizes such as 21.75 are kept
     bool bold = false;      // weight 700, otherwise 400
@@ -40,7 +40,7 @@ struct ControlDescription {
     int top = 0;
     int width = 0;
     int height = 0;
-    std::optional<FontSpec> font{};  // none: the window's default font
+    std::optional<FontDescription> font{};  // none: the window's default font
     std::optional<Rgb> backColour{};  // labels; none: the window's face colour
     int maxLength = 0;              // text boxes: most characters (code points); 0: no limit
     int focusOrder = -1;            // place in the Tab chain, counted from 0; -1: not placed

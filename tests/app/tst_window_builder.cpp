@@ -15,7 +15,7 @@ using app::ControlKind;
 
 namespace {
 
-constexpr app::FontSpec bigFont{.face = "黑体", .points = 21.75, .bold = true};
+constexpr app::FontDescription bigFont{.face = "黑体", .points = 21.75, .bold = true};
 
 // A window of every kind of control, with overlaps and a long caption.
 constexpr std::array controls{

@@ -7,8 +7,8 @@ namespace {
 
 using app::ControlKind;
 
-constexpr app::FontSpec yahei10_5Bold{.face = "微软雅黑", .points = 10.5, .bold = true};
-constexpr app::FontSpec hei10_5{.face = "黑体", .points = 10.5};
+constexpr app::FontDescription yahei10_5Bold{.face = "微软雅黑", .points = 10.5, .bold = true};
+constexpr app::FontDescription hei10_5{.face = "黑体", .points = 10.5};
 
 constexpr std::array controls{
     app::ControlDescription{

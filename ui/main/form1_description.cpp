@@ -8,12 +8,12 @@ namespace {
 using app::ControlKind;
 using app::Rgb;
 
-constexpr app::FontSpec hei42BoldItalic{.face = "黑体", .points = 42, .bold = true, .italic = true};
-constexpr app::FontSpec hei21_75Bold{.face = "黑体", .points = 21.75, .bold = true};
-constexpr app::FontSpec hei14_25Bold{.face = "黑体", .points = 14.25, .bold = true};
-constexpr app::FontSpec song24Bold{.face = "宋体", .points = 24, .bold = true};
-constexpr app::FontSpec song9Bold{.face = "宋体", .points = 9, .bold = true};
-constexpr app::FontSpec yahei10_5BoldItalic{.face = "微软雅黑", .points = 10.5, .bold = true, .italic = true};
+constexpr app::FontDescription hei42BoldItalic{.face = "黑体", .points = 42, .bold = true, .italic = true};
+constexpr app::FontDescription hei21_75Bold{.face = "黑体", .points = 21.75, .bold = true};
+constexpr app::FontDescription hei14_25Bold{.face = "黑体", .points = 14.25, .bold = true};
+constexpr app::FontDescription song24Bold{.face = "宋体", .points = 24, .bold = true};
+constexpr app::FontDescription song9Bold{.face = "宋体", .points = 9, .bold = true};
+constexpr app::FontDescription yahei10_5BoldItalic{.face = "微软雅黑", .points = 10.5, .bold = true, .italic = true};
 
 // Rows from top to bottom, left to right; later controls lie above earlier ones.
 // Slots (the grey boxes and the two root boxes) start empty; the handlers fill them.
