@@ -1,0 +1,181 @@
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include <gtest/gtest.h>
+
+#include "calc/calculation.h"
+#include "calc/conversions.h"
+#include "calc/run_time_error.h"
+
+namespace {
+
+using calc::ErrorKind;
+using calc::RunTimeError;
+
+struct QuadraticCase {
+    std::string_view a, b, c;
+    std::string_view discriminant, bText, twoA, x1, x2;
+};
+
+void PrintTo(const QuadraticCase& q, std::ostream* os) { *os << q.a << ", " << q.b << ", " << q.c; }
+
+class Quadratic : public testing::TestWithParam<QuadraticCase> {};
+
+TEST_P(Quadratic, FillsTheFormula) {
+    const QuadraticCase& expected = GetParam();
+    const calc::SolveOutcome outcome = calc::calculate(expected.a, expected.b, expected.c);
+    const auto* roots = std::get_if<calc::QuadraticRoots>(&outcome);
+    ASSERT_NE(roots, nullptr);
+    EXPECT_EQ(roots->discriminantText, expected.discriminant);
+    EXPECT_EQ(roots->bText, expected.bText);
+    EXPECT_EQ(roots->twoAText, expected.twoA);
+    EXPECT_EQ(roots->x1Text, expected.x1);
+    EXPECT_EQ(roots->x2Text, expected.x2);
+    EXPECT_FALSE(calc::messageOf(outcome));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Quadratic,
+    testing::Values(QuadraticCase{"1", "-3", "2", "1", "-3", "2", "2", "1"},
+                    QuadraticCase{"1", "2", "1", "0", "2", "2", "-1", "-1"},
+                    QuadraticCase{"2", "0", "-8", "64", "0", "4", "2", "-2"},
+                    QuadraticCase{"-1", "0", "4", "16", "0", "-2", "-2", "2"},
+                    QuadraticCase{"1", "0", "-2", "8", "0", "2", "1.4142135623731", "-1.4142135623731"},
+                    QuadraticCase{"1", "0", "0", "0", "0", "2", "0", "0"},  // roots of negative zero
+                    QuadraticCase{"-1", "0", "0", "0", "0", "-2", "0", "0"},
+                    QuadraticCase{"&H1", "1e1", "2.5", "92", "10", "2", "-0.204168476687281", "-9.79583152331272"}));
+
+struct LinearCase {
+    std::string_view b, c, root;
+};
+
+class Linear : public testing::TestWithParam<LinearCase> {};
+
+TEST_P(Linear, GivesTheSingleRoot) {
+    const calc::SolveOutcome outcome = calc::calculate("0", GetParam().b, GetParam().c);
+    const auto* linear = std::get_if<calc::LinearRoot>(&outcome);
+    ASSERT_NE(linear, nullptr);
+    EXPECT_EQ(linear->rootText, GetParam().root);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, Linear,
+                         testing::Values(LinearCase{"2", "-4", "2"}, LinearCase{"2", "4", "-2"},
+                                         LinearCase{"3", "1", "-0.333333333333333"}, LinearCase{"5", "0", "0"},
+                                         LinearCase{"-5", "0", "0"}, LinearCase{"-1", "-2147483648", "-2147483648"},
+                                         LinearCase{"-2147483648", "-2147483648", "-1"}));
+
+struct MessageCase {
+    std::string_view a, b, c, message;
+};
+
+class Message : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(Message, CarriesItsText) {
+    const calc::SolveOutcome outcome = calc::calculate(GetParam().a, GetParam().b, GetParam().c);
+    ASSERT_TRUE(calc::messageOf(outcome));
+    EXPECT_EQ(*calc::messageOf(outcome), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, Message,
+                         testing::Values(MessageCase{"0", "0", "0", "方程根为任意实数"},
+                                         MessageCase{"0", "0", "7", "方程无解"}, MessageCase{"0", "0", "-7", "方程无解"},
+                                         MessageCase{"1", "0", "1", "方程无实根"},
+                                         MessageCase{"999", "999", "999", "方程无实根"}));
+
+struct ErrorCase {
+    std::string_view a, b, c;
+    ErrorKind kind;
+};
+
+void PrintTo(const ErrorCase& e, std::ostream* os) { *os << '"' << e.a << "\", \"" << e.b << "\", \"" << e.c << '"'; }
+
+class Error : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(Error, EndsTheCalculation) {
+    try {
+        calc::calculate(GetParam().a, GetParam().b, GetParam().c);
+        ADD_FAILURE() << "no error";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.kind(), GetParam().kind);
+    }
+}
+
+// The first failing text decides: a later text that would fail differently is never read.
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Error,
+    testing::Values(ErrorCase{"1e9", "0", "0", ErrorKind::Overflow},       // at 4·a
+                    ErrorCase{"1", "2e9", "0", ErrorKind::Overflow},       // at b·b
+                    ErrorCase{"999", "0", "9e6", ErrorKind::Overflow},     // at (4·a)·c
+                    ErrorCase{"1", "46341", "-1", ErrorKind::Overflow},    // at b·b
+                    ErrorCase{"-1", "46340", "536870912", ErrorKind::Overflow},  // r - q
+                    ErrorCase{"1", "", "abc", ErrorKind::TypeMismatch},
+                    ErrorCase{"1", "", "9e9", ErrorKind::TypeMismatch},
+                    ErrorCase{"9e9", "x", "x", ErrorKind::Overflow},
+                    ErrorCase{"x", "9e9", "9e9", ErrorKind::TypeMismatch},
+                    ErrorCase{"0", "0", "x", ErrorKind::TypeMismatch}));
+
+TEST(SolveEquation, TakesMinusBExactly) {
+    const calc::SolveOutcome outcome = calc::solveEquation({0, std::numeric_limits<std::int32_t>::min(), 1});
+    EXPECT_EQ(std::get<calc::LinearRoot>(outcome).rootText, "4.65661287307739E-10");
+}
+
+// The kind follows from the discriminant, the texts are the formatted numbers,
+// and each root satisfies the equation within a few rounding errors of the terms
+// (the square root's own rounding included).
+void checkTriple(std::int32_t a, std::int32_t b, std::int32_t c) {
+    const calc::SolveOutcome outcome = calc::solveEquation({a, b, c});
+    const std::int64_t d = std::int64_t{b} * b - 4 * std::int64_t{a} * c;
+    auto satisfies = [&](double x) {
+        const long double lx = x;
+        const long double residual = a * lx * lx + b * lx + c;
+        const long double scale = std::abs(a * lx * lx) + std::abs(b * lx) + std::abs(static_cast<long double>(c)) +
+                                  (a != 0 ? static_cast<long double>(d) / std::abs(a) : 0.0L);
+        return std::abs(residual) <= 8 * std::numeric_limits<double>::epsilon() * scale;
+    };
+    if (a == 0) {
+        if (b == 0) {
+            EXPECT_TRUE(c == 0 ? std::holds_alternative<calc::AnyRealNumber>(outcome)
+                               : std::holds_alternative<calc::NoSolution>(outcome));
+            return;
+        }
+        const auto& linear = std::get<calc::LinearRoot>(outcome);
+        EXPECT_EQ(linear.rootText, calc::formatReal(linear.root));
+        EXPECT_TRUE(satisfies(linear.root)) << a << ", " << b << ", " << c;
+        return;
+    }
+    if (d < 0) {
+        EXPECT_TRUE(std::holds_alternative<calc::NoRealRoots>(outcome)) << a << ", " << b << ", " << c;
+        return;
+    }
+    const auto& roots = std::get<calc::QuadraticRoots>(outcome);
+    EXPECT_EQ(roots.discriminant, d);
+    EXPECT_EQ(roots.discriminantText, calc::formatInteger(static_cast<std::int32_t>(d)));
+    EXPECT_EQ(roots.bText, calc::formatInteger(b));
+    EXPECT_EQ(roots.twoAText, calc::formatInteger(2 * a));
+    EXPECT_EQ(roots.x1Text, calc::formatReal(roots.x1));
+    EXPECT_EQ(roots.x2Text, calc::formatReal(roots.x2));
+    EXPECT_TRUE(satisfies(roots.x1)) << a << ", " << b << ", " << c;
+    EXPECT_TRUE(satisfies(roots.x2)) << a << ", " << b << ", " << c;
+    // x1 takes +√d, whatever the sign of a.
+    EXPECT_GE((roots.x1 - roots.x2) * a, 0.0);
+}
+
+TEST(SolveEquation, EveryTripleOfSmallCoefficients) {
+    for (std::int32_t a = -20; a <= 20; ++a)
+        for (std::int32_t b = -20; b <= 20; ++b)
+            for (std::int32_t c = -20; c <= 20; ++c) checkTriple(a, b, c);
+}
+
+TEST(SolveEquation, RandomTriplesOfBoxSizedCoefficients) {
+    std::mt19937 random(2052);
+    std::uniform_int_distribution<std::int32_t> coefficient(-99, 999);
+    for (int i = 0; i < 200'000; ++i) checkTriple(coefficient(random), coefficient(random), coefficient(random));
+}
+
+}  // namespace
