@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench fuzz
+.PHONY: deps test bench fuzz run screenshot
 
 deps:
 	@scripts/install-deps
@@ -22,3 +22,18 @@ fuzz: deps
 	cmake --build --preset asan --target tarvo_calculate_fuzzer
 	mkdir -p build/fuzz-corpus
 	build/asan/fuzz/tarvo_calculate_fuzzer -max_total_time=60 -print_final_stats=1 build/fuzz-corpus fuzz/seeds
+
+# The program needs a graphical session; it says so in one line without one.
+run: deps
+	cmake --preset release
+	cmake --build --preset release --target tarvo
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "make run: Tarvo needs a graphical session; without one use: xvfb-run -a build/release/app/tarvo"; exit 1; fi
+	build/release/app/tarvo
+
+# PNGs of the main window (fresh and after 1, -3, 2), Help and About, under Xvfb.
+screenshot: deps
+	cmake --preset release
+	cmake --build --preset release --target tarvo_screenshot
+	mkdir -p build/screenshots
+	xvfb-run -a -s "-screen 0 1280x800x24" build/release/app/screenshot/tarvo_screenshot build/screenshots

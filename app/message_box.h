@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace app {
+
+// Shows `prompt` (UTF-8) in a box titled "提示" with the buttons "是(&Y)" and
+// "否(&N)" and no icon, modal to the whole program, and waits until the user
+// chooses either button or closes the box. The answer carries no meaning.
+void showMessageBox(std::string_view prompt);
+
+}  // namespace app

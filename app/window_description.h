@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+// A window as data: what the builder (RuntimeWindow) turns into widgets.
+// Texts are UTF-8; a caption's lines are separated by "\r\n".
+namespace app {
+
+// Positions and sizes are in twips, 1/1440 inch: 15 twips make one
+// device-independent pixel, which Qt scales on high-density screens.
+inline constexpr int twipsPerPixel = 15;
+
+enum class ControlKind {
+    Label,    // plain text, never takes focus
+    TextBox,  // single line
+    Button,   // push button, never a default button
+};
+
+struct FontDescription {
+    std::string_view face{};  // the face the window names; see fonts.h for substitutes
+    double points = 9.0;    // fractional sizes such as 21.75 are kept
+    bool bold = false;      // weight 700, otherwise 400
+    bool italic = false;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+struct ControlDescription {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name{};  // unique in its window, e.g. "Command1" or "Label3(4)"
+    std::string_view text{};  // a label's caption, a text box's text or a button's caption
+    int left = 0;           // twips from the client area's top-left corner
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::optional<FontDescription> font{};  // none: the window's default font
+    std::optional<Rgb> backColour{};  // labels; none: the window's face colour
+    int maxLength = 0;              // text boxes: most characters (code points); 0: no limit
+    int focusOrder = -1;            // place in the Tab chain, counted from 0; -1: not placed
+    std::string_view accessibleName{};        // empty: the toolkit's default (a label's text)
+    std::string_view accessibleDescription{};  // the control's role for screen readers
+};
+
+struct WindowDescription {
+    std::string_view name{};     // the window's identity for its single instance
+    std::string_view caption{};  // the title bar's text
+    int clientWidth = 0;       // twips; the window is fixed at this size
+    int clientHeight = 0;
+    std::span<const ControlDescription> controls{};  // stacked in this order, labels beneath the rest
+};
+
+}  // namespace app

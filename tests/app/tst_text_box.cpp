@@ -1,0 +1,138 @@
+// Text boxes: the character limit for typing and pasting, and the click that
+// a handler sees only after the caret is placed.
+#include <app/code_point_limit.h>
+#include <app/text_box.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+// U+1F600 and U+20BB7: one character each, two UTF-16 code units each.
+const QString grin = QString::fromUtf8("\xF0\x9F\x98\x80");
+const QString ji = QString::fromUtf8("\xF0\xA0\xAE\xB7");
+
+// Types each character as a keyboard would, including those no key names.
+void typeCharacters(QWidget& widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QCoreApplication::sendEvent(&widget, &press);
+        QCoreApplication::sendEvent(&widget, &release);
+        i += length - 1;
+    }
+}
+
+}  // namespace
+
+class TextBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void countsCharactersNotCodeUnits_data();
+    void countsCharactersNotCodeUnits();
+    void typingStopsAtTheLimit_data();
+    void typingStopsAtTheLimit();
+    void pastingKeepsWhatFits_data();
+    void pastingKeepsWhatFits();
+    void clickSelectsAllThenTypingReplaces();
+};
+
+void TextBoxTest::countsCharactersNotCodeUnits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("ascii") << "-12" << 3;
+    QTest::newRow("chinese") << "系数a" << 3;
+    QTest::newRow("pairs") << grin + ji << 2;
+    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + "1" << 2;
+}
+
+void TextBoxTest::countsCharactersNotCodeUnits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    QCOMPARE(app::CodePointLimit::characterCount(text), count);
+}
+
+void TextBoxTest::typingStopsAtTheLimit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("three digits") << "123" << "123";
+    QTest::newRow("fourth refused") << "1234" << "123";
+    QTest::newRow("many refused") << "-99999" << "-99";
+    QTest::newRow("chinese") << "一二三四" << "一二三";
+    QTest::newRow("astral counts once") << grin + grin + grin + grin << grin + grin + grin;
+    QTest::newRow("mixed") << "1" + ji + "2" + ji << "1" + ji + "2";
+}
+
+void TextBoxTest::typingStopsAtTheLimit()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    app::TextBox box;
+    box.setCharacterLimit(3);
+    typeCharacters(box, typed);
+    QCOMPARE(box.text(), kept);
+}
+
+void TextBoxTest::pastingKeepsWhatFits_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("into empty") << "" << 0 << "123456" << "123";
+    QTest::newRow("at the end") << "1" << 1 << "2345" << "123";
+    QTest::newRow("in the middle") << "12" << 1 << "abc" << "1a2";
+    QTest::newRow("at the start") << "12" << 0 << "ab" << "a12";
+    QTest::newRow("full box") << "123" << 3 << "4" << "123";
+    QTest::newRow("astral kept whole") << "1" << 1 << grin + ji + "9" << "1" + grin + ji;
+    QTest::newRow("pair never split") << "12" << 2 << ji + ji << "12" + ji;
+}
+
+void TextBoxTest::pastingKeepsWhatFits()
+{
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    app::TextBox box;
+    box.setCharacterLimit(3);
+    box.setText(before);
+    box.setCursorPosition(caret);
+    QApplication::clipboard()->setText(pasted);
+    box.paste();
+    QCOMPARE(box.text(), after);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);  // the keyboard way changes nothing more
+    QCOMPARE(box.text(), after);
+}
+
+void TextBoxTest::clickSelectsAllThenTypingReplaces()
+{
+    app::TextBox box;
+    box.setCharacterLimit(3);
+    box.resize(60, 30);
+    box.setText(QStringLiteral("12"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    int caretAtClick = -1;
+    connect(&box, &app::TextBox::clicked, &box, [&] {
+        caretAtClick = box.cursorPosition();
+        box.setSelection(0, int(box.text().size()));
+    });
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(2, 15));
+    QCOMPARE(caretAtClick, 0);  // the click had placed the caret before the handler ran
+    QCOMPARE(box.selectedText(), QStringLiteral("12"));
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(box.text(), QStringLiteral("5"));
+}
+
+QTEST_MAIN(TextBoxTest)
+#include "tst_text_box.moc"

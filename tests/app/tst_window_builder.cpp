@@ -1,0 +1,213 @@
+// The rules by which a description becomes widgets.
+#include <app/runtime_window.h>
+#include <app/window_builder.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <stdexcept>
+
+using app::ControlKind;
+
+namespace {
+
+constexpr app::FontDescription bigFont{.face = "黑体", .points = 21.75, .bold = true};
+
+// A window of every kind of control, with overlaps and a long caption.
+constexpr std::array controls{
+    app::ControlDescription{.kind = ControlKind::Label, .name = "Plain", .text = "x",
+                            .left = 0, .top = 0, .width = 600, .height = 300},
+    app::ControlDescription{.kind = ControlKind::Label, .name = "Grey", .text = "",
+                            .left = 600, .top = 0, .width = 600, .height = 300,
+                            .backColour = app::Rgb{192, 192, 192}},
+    app::ControlDescription{.kind = ControlKind::Button, .name = "Button", .text = "按钮",
+                            .left = 0, .top = 600, .width = 1500, .height = 450, .focusOrder = 1},
+    // Created after the button and overlapping it: must still lie beneath.
+    app::ControlDescription{.kind = ControlKind::Label, .name = "Over", .text = "",
+                            .left = 750, .top = 750, .width = 1500, .height = 450,
+                            .backColour = app::Rgb{0, 255, 255}},
+    app::ControlDescription{.kind = ControlKind::TextBox, .name = "Box", .text = "0",
+                            .left = 0, .top = 1200, .width = 855, .height = 615,
+                            .font = bigFont, .maxLength = 3, .focusOrder = 0},
+    app::ControlDescription{.kind = ControlKind::Label, .name = "Long",
+                            .text = "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
+                            .left = 1500, .top = 1500, .width = 600, .height = 255},
+};
+
+constexpr app::WindowDescription description{
+    .name = "Sample", .caption = "样例", .clientWidth = 4500, .clientHeight = 3000, .controls = controls};
+
+QColor pixelAt(QWidget& window, QPoint point)
+{
+    return window.grab().toImage().pixelColor(point);
+}
+
+}  // namespace
+
+class WindowBuilderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twipsRoundToPixels_data();
+    void twipsRoundToPixels();
+    void controlsSitAtTheirPixelGeometry();
+    void windowKeepsItsClientSize();
+    void labelsAreOpaqueInTheirColour_data();
+    void labelsAreOpaqueInTheirColour();
+    void colouredLabelsStayReadableInADarkTheme();
+    void labelsClipAndNeverGrow();
+    void labelsLieBeneathButtonsAndBoxes();
+    void returnKeyClicksNoButton();
+    void lookupsRejectUnknownNamesAndKinds_data();
+    void lookupsRejectUnknownNamesAndKinds();
+};
+
+void WindowBuilderTest::twipsRoundToPixels_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("below half") << 7 << 0;
+    QTest::newRow("half and more") << 8 << 1;
+    QTest::newRow("main window width") << 9150 << 610;
+    QTest::newRow("main window height") << 4785 << 319;
+    QTest::newRow("odd size") << 1095 << 73;
+}
+
+void WindowBuilderTest::twipsRoundToPixels()
+{
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(app::twipsToPixels(twips), pixels);
+}
+
+void WindowBuilderTest::controlsSitAtTheirPixelGeometry()
+{
+    app::RuntimeWindow window(description);
+    QCOMPARE(window.control("Button").geometry(), QRect(0, 40, 100, 30));
+    QCOMPARE(window.control("Box").geometry(), QRect(0, 80, 57, 41));
+    QCOMPARE(window.control("Long").geometry(), QRect(100, 100, 40, 17));
+}
+
+void WindowBuilderTest::windowKeepsItsClientSize()
+{
+    app::RuntimeWindow window(description);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(900, 700);
+    QCOMPARE(window.size(), QSize(300, 200));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+}
+
+void WindowBuilderTest::labelsAreOpaqueInTheirColour_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+    const QColor face = QApplication::palette().color(QPalette::Window);
+    QTest::newRow("face colour without one of its own") << "Plain" << QPoint(35, 15) << face;
+    QTest::newRow("given colour") << "Grey" << QPoint(70, 15) << QColor(192, 192, 192);
+    QTest::newRow("given colour over a button") << "Over" << QPoint(140, 75) << QColor(0, 255, 255);
+}
+
+void WindowBuilderTest::labelsAreOpaqueInTheirColour()
+{
+    QFETCH(QString, label);
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+    app::RuntimeWindow window(description);
+    QWidget underlay(&window);  // red wherever a control lets it show through
+    underlay.setGeometry(window.rect());
+    underlay.setAutoFillBackground(true);
+    QPalette red = underlay.palette();
+    red.setColor(QPalette::Window, Qt::red);
+    underlay.setPalette(red);
+    underlay.lower();
+    QCOMPARE(pixelAt(window, point), colour);
+}
+
+void WindowBuilderTest::colouredLabelsStayReadableInADarkTheme()
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    {
+        app::RuntimeWindow window(description);
+        const QPalette grey = window.label("Grey").palette();
+        QCOMPARE(grey.color(QPalette::Window), QColor(192, 192, 192));
+        QVERIFY(grey.color(QPalette::WindowText).lightness() < 64);
+        QCOMPARE(window.label("Plain").palette().color(QPalette::Window), QColor(30, 30, 30));
+    }
+    QApplication::setPalette(original);
+}
+
+void WindowBuilderTest::labelsClipAndNeverGrow()
+{
+    app::RuntimeWindow window(description);
+    const QColor face = QApplication::palette().color(QPalette::Window);
+    QLabel& label = window.label("Long");
+    label.setText(QString(200, QLatin1Char('W')) + QStringLiteral(" 长长的一行文字") .repeated(10));
+    QCOMPARE(label.geometry(), QRect(100, 100, 40, 17));
+    const QImage image = window.grab().toImage();
+    for (int x = 141; x < 180; x += 3)  // right of the label: untouched
+        QCOMPARE(image.pixelColor(x, 105), face);
+    for (int x = 100; x < 140; x += 3)  // below it
+        QCOMPARE(image.pixelColor(x, 118), face);
+}
+
+void WindowBuilderTest::labelsLieBeneathButtonsAndBoxes()
+{
+    app::RuntimeWindow window(description);
+    QCOMPARE(window.childAt(60, 55), &window.control("Button"));  // where "Over" overlaps it
+    QCOMPARE(window.childAt(120, 65), &window.control("Over"));   // where nothing else is
+}
+
+void WindowBuilderTest::returnKeyClicksNoButton()
+{
+    app::RuntimeWindow window(description);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(&window.button("Button"), &QPushButton::clicked);
+    QCOMPARE(QApplication::focusWidget(), &window.control("Box"));
+    QTest::keyClick(&window.control("Box"), Qt::Key_Return);
+    QTest::keyClick(&window.control("Box"), Qt::Key_Enter);
+    QCOMPARE(clicks.count(), 0);
+    QTest::keyClick(&window.control("Box"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &window.control("Button"));
+}
+
+void WindowBuilderTest::lookupsRejectUnknownNamesAndKinds_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("unknown control") << "control" << "Missing";
+    QTest::newRow("button asked as label") << "label" << "Button";
+    QTest::newRow("label asked as text box") << "textBox" << "Plain";
+}
+
+void WindowBuilderTest::lookupsRejectUnknownNamesAndKinds()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    app::RuntimeWindow window(description);
+    const std::string control = name.toStdString();
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, [&] {
+        if (kind == "control")
+            window.control(control);
+        else if (kind == "label")
+            window.label(control);
+        else if (kind == "textBox")
+            window.textBox(control);
+        else
+            window.button(control);
+    }());
+}
+
+QTEST_MAIN(WindowBuilderTest)
+#include "tst_window_builder.moc"

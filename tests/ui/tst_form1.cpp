@@ -1,0 +1,391 @@
+// The main window as a user drives it: calculate, clear, select on click,
+// errors, focus, and its texts.
+#include "../support/modal_box.h"
+
+#include <app/runtime_window.h>
+#include <app/startup.h>
+#include <ui/main/form1.h>
+
+#include <QAccessible>
+#include <QEvent>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList slotNames{"Label5", "Label6", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
+const QString yes = QStringLiteral("是(&Y)");
+
+// Records each slot write in order: a slot's tooltip is set with its caption.
+class SlotWrites : public QObject {
+public:
+    explicit SlotWrites(const app::RuntimeWindow& form)
+    {
+        for (const QString& slot : slotNames)
+            form.label(slot.toStdString()).installEventFilter(this);
+    }
+    QStringList writes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTipChange) {
+            auto* label = static_cast<QLabel*>(watched);
+            writes << label->objectName() + "=" + label->text();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsInChineseWithQtTextsTranslated();
+    void calculateWalksThroughTheEdgeCases();
+    void quadraticRootsFillTheSlotsInOrder();
+    void linearRootFillsBothRootSlotsInOrder();
+    void messagesAnsweredAnyWayLeaveEverySlot_data();
+    void messagesAnsweredAnyWayLeaveEverySlot();
+    void runTimeErrorsAreReportedAndTheProgramGoesOn_data();
+    void runTimeErrorsAreReportedAndTheProgramGoesOn();
+    void clickIntoABoxSelectsItsText_data();
+    void clickIntoABoxSelectsItsText();
+    void tabWalksTheFocusOrder();
+    void slotsShowTheirTextAsTooltip();
+    void textsAreTheWindowsOwn_data();
+    void textsAreTheWindowsOwn();
+    void boxesAndSlotsAreNamedForScreenReaders();
+
+private:
+    void type(const char* box, const QString& text);
+    void click(const char* button);
+    QStringList slotTexts() const;
+
+    std::unique_ptr<app::RuntimeWindow> form_;
+};
+
+void Form1Test::initTestCase()
+{
+    app::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void Form1Test::init()
+{
+    form_ = ui::main::createForm1();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void Form1Test::cleanup()
+{
+    form_.reset();
+    tests::closeAllWindows();
+}
+
+void Form1Test::type(const char* box, const QString& text)
+{
+    QLineEdit& edit = form_->textBox(box);
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTest::keyClicks(&edit, text);
+}
+
+void Form1Test::click(const char* button)
+{
+    QTest::mouseClick(&form_->button(button), Qt::LeftButton);
+}
+
+QStringList Form1Test::slotTexts() const
+{
+    QStringList texts;
+    for (const QString& slot : slotNames)
+        texts << form_->label(slot.toStdString()).text();
+    return texts;
+}
+
+void Form1Test::startsInChineseWithQtTextsTranslated()
+{
+    QCOMPARE(QLocale().name(), QStringLiteral("zh_CN"));
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Tarvo"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.01"));
+    // The text box's context menu comes from Qt's own catalogue.
+    QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
+    QCOMPARE(QApplication::focusWidget(), &form_->control("Text1"));
+}
+
+// Every edge case in one window, in turn, as a user would meet them.
+void Form1Test::calculateWalksThroughTheEdgeCases()
+{
+    const QStringList empty(8, QString());
+    auto calculate = [&] {
+        return tests::whileAnsweringModalBox([&] { click("Command1"); }, tests::clickingButton(yes));
+    };
+
+    tests::SeenModalBox box = calculate();
+    QCOMPARE(box.text, QStringLiteral("方程根为任意实数"));
+    QCOMPARE(slotTexts(), empty);
+
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    QVERIFY(!calculate().seen);
+    const QStringList quadratic{"2", "1", "1", "-3", "2", "1", "-3", "2"};
+    QCOMPARE(slotTexts(), quadratic);
+
+    type("Text1", "0");
+    type("Text2", "2");
+    type("Text3", "-4");
+    QVERIFY(!calculate().seen);
+    QCOMPARE(slotTexts(), (QStringList{"2", "2", "1", "-3", "2", "1", "-3", "2"}));  // the formula keeps 1, -3, 2
+
+    type("Text1", "0");
+    type("Text2", "4");
+    type("Text3", "-2");
+    QVERIFY(!calculate().seen);
+    QCOMPARE(slotTexts(), (QStringList{"0.5", "0.5", "1", "-3", "2", "1", "-3", "2"}));
+
+    type("Text1", "1");
+    type("Text2", "0");
+    type("Text3", "1");
+    box = calculate();
+    QCOMPARE(box.text, QStringLiteral("方程无实根"));
+    QCOMPARE(slotTexts(), (QStringList{"0.5", "0.5", "1", "-3", "2", "1", "-3", "2"}));
+
+    type("Text1", "0");
+    type("Text2", "0");
+    type("Text3", "7");
+    box = calculate();
+    QCOMPARE(box.text, QStringLiteral("方程无解"));
+
+    QCOMPARE(form_->textBox("Text3").text(), QStringLiteral("7"));  // calculate never changes the boxes
+    click("Command3");
+    QCOMPARE(slotTexts(), empty);
+    for (const char* name : {"Text1", "Text2", "Text3"})
+        QCOMPARE(form_->textBox(name).text(), QStringLiteral("0"));
+    QCOMPARE(form_->focusWidget(), &form_->control("Command3"));
+}
+
+void Form1Test::quadraticRootsFillTheSlotsInOrder()
+{
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    SlotWrites recorded(*form_);
+    click("Command1");
+    QCOMPARE(recorded.writes, (QStringList{"Label8=1", "Label11=1", "Label9=-3", "Label12=-3", "Label10=2", "Label13=2",
+                                 "Label5=2", "Label6=1"}));
+}
+
+void Form1Test::linearRootFillsBothRootSlotsInOrder()
+{
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");  // a quadratic first: the root slots already show 2 and 1
+    type("Text1", "0");
+    type("Text2", "2");
+    type("Text3", "-4");
+    SlotWrites recorded(*form_);
+    click("Command1");
+    QCOMPARE(recorded.writes, (QStringList{"Label5=2", "Label6=2"}));
+}
+
+void Form1Test::messagesAnsweredAnyWayLeaveEverySlot_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<tests::Dismissal>("dismiss");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no real roots, yes") << "1" << "0" << "1" << tests::clickingButton(yes) << "方程无实根";
+    QTest::newRow("no solution, no") << "0" << "0" << "5" << tests::clickingButton(QStringLiteral("否(&N)"))
+                                     << "方程无解";
+    QTest::newRow("any number, escape") << "0" << "0" << "0" << tests::pressingEscape() << "方程根为任意实数";
+    QTest::newRow("no real roots, closed") << "-1" << "1" << "-1" << tests::closingTheWindow() << "方程无实根";
+}
+
+void Form1Test::messagesAnsweredAnyWayLeaveEverySlot()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, c);
+    QFETCH(tests::Dismissal, dismiss);
+    QFETCH(QString, message);
+    type("Text1", "2");
+    type("Text2", "-8");
+    type("Text3", "6");
+    click("Command1");
+    const QStringList before = slotTexts();
+    QCOMPARE(before, (QStringList{"3", "1", "16", "-8", "4", "16", "-8", "4"}));
+
+    type("Text1", a);
+    type("Text2", b);
+    type("Text3", c);
+    const tests::SeenModalBox box = tests::whileAnsweringModalBox([&] { click("Command1"); }, dismiss);
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("提示"));
+    QCOMPARE(box.text, message);
+    QCOMPARE(box.buttonTexts, (QStringList{yes, QStringLiteral("否(&N)")}));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.modality, Qt::ApplicationModal);
+    QCOMPARE(slotTexts(), before);
+    QVERIFY(form_->isVisible());
+}
+
+void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("letter in a") << "x" << "1" << "1" << "13";
+    QTest::newRow("letter in c") << "1" << "2" << "c" << "13";
+    QTest::newRow("empty b") << "1" << "" << "1" << "13";
+    QTest::newRow("full-width digit") << "１" << "1" << "1" << "13";
+    QTest::newRow("exponent too large") << "9E9" << "1" << "1" << "6";
+    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "";
+}
+
+void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, c);
+    QFETCH(QString, report);
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    const QStringList before = slotTexts();
+
+    for (const auto& [box, text] : {std::pair{"Text1", a}, std::pair{"Text2", b}, std::pair{"Text3", c}}) {
+        QLineEdit& edit = form_->textBox(box);
+        edit.setText(text);
+    }
+    const tests::SeenModalBox seen =
+        tests::whileAnsweringModalBox([&] { click("Command1"); }, tests::clickingButton(QStringLiteral("确定")));
+    if (report.isEmpty()) {
+        QVERIFY(!seen.seen);
+        return;
+    }
+    QVERIFY(seen.seen);
+    QCOMPARE(seen.title, QStringLiteral("Tarvo"));
+    QVERIFY2(seen.text.contains(report), qPrintable(seen.text));
+    QCOMPARE(slotTexts(), before);
+    QVERIFY(form_->isVisible());
+
+    type("Text1", "1");
+    type("Text2", "2");
+    type("Text3", "1");
+    click("Command1");
+    QCOMPARE(slotTexts(), (QStringList{"-1", "-1", "0", "2", "2", "0", "2", "2"}));
+}
+
+void Form1Test::clickIntoABoxSelectsItsText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("a") << "Text1";
+    QTest::newRow("b") << "Text2";
+    QTest::newRow("c") << "Text3";
+}
+
+void Form1Test::clickIntoABoxSelectsItsText()
+{
+    QFETCH(QString, box);
+    QLineEdit& edit = form_->textBox(box.toStdString());
+    edit.setText(QStringLiteral("12"));
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 3, edit.height() / 2));
+    QCOMPARE(edit.selectedText(), QStringLiteral("12"));
+    QTest::keyClicks(&edit, QStringLiteral("5"));
+    QCOMPARE(edit.text(), QStringLiteral("5"));
+    QTest::keyClicks(&edit, QStringLiteral("678"));
+    QCOMPARE(edit.text(), QStringLiteral("567"));  // a fourth character is refused
+}
+
+void Form1Test::tabWalksTheFocusOrder()
+{
+    const QStringList order{"Text2", "Text3", "Command1", "Command2", "Command3", "Command4", "Text1"};
+    QCOMPARE(QApplication::focusWidget(), &form_->control("Text1"));
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command4"));
+}
+
+void Form1Test::slotsShowTheirTextAsTooltip()
+{
+    type("Text1", "1");
+    type("Text2", "0");
+    type("Text3", "-2");
+    click("Command1");
+    QCOMPARE(form_->label("Label5").text(), QStringLiteral("1.4142135623731"));
+    QCOMPARE(form_->label("Label5").toolTip(), QStringLiteral("1.4142135623731"));
+    QCOMPARE(form_->label("Label6").toolTip(), QStringLiteral("-1.4142135623731"));
+    QVERIFY(form_->label("Label7").toolTip().isEmpty());
+    click("Command3");
+    for (const QString& slot : slotNames)
+        QVERIFY(form_->label(slot.toStdString()).toolTip().isEmpty());
+}
+
+void Form1Test::textsAreTheWindowsOwn_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("calculate") << "Command1" << "计算";
+    QTest::newRow("help") << "Command2" << "帮助";
+    QTest::newRow("clear") << "Command3" << "清零";
+    QTest::newRow("about") << "Command4" << "关于";
+    QTest::newRow("credit") << "Label7" << "设计者：Osmel$_$";
+    QTest::newRow("radical x1") << "Label14" << "√";
+    QTest::newRow("radical x2") << "Label15" << "-√";
+    QTest::newRow("minus x1") << "Label18(0)" << "-";
+    QTest::newRow("fraction bar") << "Label16" << "_____________________";
+    QTest::newRow("right-hand side") << "Label4(1)" << "0";
+    QTest::newRow("exponent") << "Label2(0)" << "2";
+    QTest::newRow("subscript x2") << "Label2(1)" << "2";
+    QTest::newRow("equals") << "Label3(2)" << "=";
+    QTest::newRow("box a") << "Text1" << "0";
+}
+
+void Form1Test::textsAreTheWindowsOwn()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QWidget& widget = form_->control(control.toStdString());
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        QCOMPARE(label->text(), text);
+    else if (auto* button = qobject_cast<QPushButton*>(&widget))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QLineEdit*>(&widget)->text(), text);
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tarvo"));
+}
+
+void Form1Test::boxesAndSlotsAreNamedForScreenReaders()
+{
+    QCOMPARE(form_->control("Text1").accessibleName(), QStringLiteral("系数 a"));
+    QCOMPARE(form_->control("Text3").accessibleName(), QStringLiteral("系数 c"));
+    type("Text1", "1");
+    type("Text2", "-3");
+    type("Text3", "2");
+    click("Command1");
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form_->label("Label5"));
+    QVERIFY(root != nullptr);
+    QCOMPARE(root->text(QAccessible::Name), QStringLiteral("2"));  // the value stays readable
+    QCOMPARE(root->text(QAccessible::Description), QStringLiteral("x1 的值"));
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

@@ -1,0 +1,32 @@
+#include "form2.h"
+
+#include <array>
+
+namespace ui::info {
+namespace {
+
+using app::ControlKind;
+
+// The first line is empty, so the text starts one line below the label's top.
+constexpr std::array controls{
+    app::ControlDescription{
+        .kind = ControlKind::Label, .name = "Label1",
+        .text = "\r\n"
+                "1.本计算器可解一元一次方程和一元二次方程" "\r\n"
+                "2.不休要的数位请输入0" "\r\n"
+                "3.系数的最大值为999" "\r\n"
+                "4.个人能力有限，如有问题敬请谅解",
+        .left = 600, .top = 360, .width = 3015, .height = 2175},
+};
+
+constexpr app::WindowDescription description{
+    .name = "Form2", .caption = "帮助", .clientWidth = 4560, .clientHeight = 3030, .controls = controls};
+
+}  // namespace
+
+const app::WindowDescription& form2()
+{
+    return description;
+}
+
+}  // namespace ui::info

@@ -1,0 +1,43 @@
+#include "form3.h"
+
+#include <array>
+
+namespace ui::info {
+namespace {
+
+using app::ControlKind;
+
+constexpr app::FontDescription yahei10_5Bold{.face = "微软雅黑", .points = 10.5, .bold = true};
+constexpr app::FontDescription hei10_5{.face = "黑体", .points = 10.5};
+
+constexpr std::array controls{
+    app::ControlDescription{
+        .kind = ControlKind::Label, .name = "Label1", .text = "更新日志",
+        .left = 1560, .top = 240, .width = 1095, .height = 255, .font = yahei10_5Bold},
+    app::ControlDescription{
+        .kind = ControlKind::Label, .name = "Label2",
+        .text = " v1.1.0" "\r\n"
+                "1.首创根号显示！" "\r\n"
+                "2.全新改版" "\r\n"
+                "3.增加清零按钮",
+        .left = 960, .top = 600, .width = 2535, .height = 1095, .font = hei10_5},
+    // The contact details are placeholders: the number is fictitious, the domain reserved.
+    app::ControlDescription{
+        .kind = ControlKind::Label, .name = "Label3",
+        .text = "如有问题请联系\r\n"
+                " QQ：12345678\r\n"
+                " E-mail：me@example.com",
+        .left = 1920, .top = 2160, .width = 2415, .height = 735},
+};
+
+constexpr app::WindowDescription description{
+    .name = "Form3", .caption = "关于", .clientWidth = 4560, .clientHeight = 3030, .controls = controls};
+
+}  // namespace
+
+const app::WindowDescription& form3()
+{
+    return description;
+}
+
+}  // namespace ui::info
