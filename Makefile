@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench fuzz run screenshot
+.PHONY: deps test bench bench-startup stress fuzz run screenshot
 
 deps:
 	@scripts/install-deps
@@ -16,12 +16,27 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	build/release/bench/calc/tarvo_calc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen build/release/bench/ui/tarvo_handler_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Start-up beside a bare Qt window, xcalc and galculator, under one Xvfb.
+bench-startup: deps
+	@scripts/install-deps bench-startup
+	cmake --preset release
+	cmake --build --preset release
+	bench/startup/run
+
+# The random user of the main window, 100,000 events, with the outcomes it reached.
+stress: deps
+	cmake --preset release
+	cmake --build --preset release --target tst_stress
+	QT_QPA_PLATFORM=offscreen TARVO_STRESS_EVENTS=100000 build/release/tests/stress/tst_stress -silent
 
 fuzz: deps
 	cmake --preset asan
 	cmake --build --preset asan --target tarvo_calculate_fuzzer
 	mkdir -p build/fuzz-corpus
-	build/asan/fuzz/tarvo_calculate_fuzzer -max_total_time=60 -print_final_stats=1 build/fuzz-corpus fuzz/seeds
+	build/asan/fuzz/tarvo_calculate_fuzzer -runs=10000000 -max_total_time=600 -max_len=64 -print_final_stats=1 \
+		build/fuzz-corpus fuzz/seeds
 
 # The program needs a graphical session; it says so in one line without one.
 run: deps
