@@ -66,6 +66,7 @@ class StressTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase() { tests::closeAllWindows(); }
     void randomUserSession();
 
 private:
@@ -88,7 +89,7 @@ private:
 void StressTest::initTestCase()
 {
     app::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-    random_.seed(qEnvironmentVariableIntValue("TARVO_STRESS_SEED") + 2052u);
+    random_.seed(std::uint32_t(qEnvironmentVariableIntValue("TARVO_STRESS_SEED")) + 2052u);
     form_ = &app::showStartupWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
 }
