@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -162,6 +163,59 @@ std::int32_t parseDecimal(std::string_view text) {
     return static_cast<std::int32_t>(parts.negative ? -magnitude : magnitude);
 }
 
+// A positive value as d.ddd… × 10^exponent: its significant digits without the point.
+struct Scientific {
+    std::array<char, 17> digits{};
+    int count = 0;
+    int exponent = 0;
+};
+
+// Reads std::to_chars' scientific output, "d[.ddd]e±XX".
+Scientific readScientific(const char* first, const char* last) {
+    Scientific result;
+    const char* e = std::find(first, last, 'e');
+    for (const char* c = first; c != e; ++c)
+        if (*c != '.') result.digits[static_cast<std::size_t>(result.count++)] = *c;
+    for (const char* c = e + 2; c != last; ++c) result.exponent = result.exponent * 10 + (*c - '0');
+    if (e[1] == '-') result.exponent = -result.exponent;
+    return result;
+}
+
+void roundUpLastDigit(Scientific& number) {
+    auto i = static_cast<std::size_t>(number.count);
+    while (i > 0 && number.digits[i - 1] == '9') number.digits[--i] = '0';
+    if (i > 0) {
+        ++number.digits[i - 1];
+    } else {  // 9.99… became 10.0…
+        number.digits[0] = '1';
+        ++number.exponent;
+    }
+}
+
+// The exact value rounded half to even to 15 significant digits. The shortest
+// digits that read back as the value are much quicker to get and decide the
+// same rounding for a normal double: they lie within half an ulp of it, an ulp
+// is below a unit in the 15th digit, and no 16-digit tie lies between them and
+// the value, or a 16-digit text would have been shorter or closer. Only when
+// they end on such a tie themselves, or for subnormals, is the exact path taken.
+Scientific roundedToFifteenDigits(double magnitude) {
+    std::array<char, 32> buffer{};
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    if (magnitude >= std::numeric_limits<double>::min()) {
+        const char* const end = std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
+        Scientific shortest = readScientific(first, end);
+        if (shortest.count <= 15) return shortest;
+        const char next = shortest.digits[15];
+        if (shortest.count == 17 || next != '5') {
+            shortest.count = 15;
+            if (next >= '5') roundUpLastDigit(shortest);
+            return shortest;
+        }
+    }
+    return readScientific(first, std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr);
+}
+
 }  // namespace
 
 std::int32_t parseCoefficient(std::string_view text) {
@@ -183,55 +237,39 @@ std::string formatReal(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
-    // d.dddddddddddddde±X: the exact value rounded to 15 significant digits.
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    Scientific rounded = roundedToFifteenDigits(std::abs(value));
+    while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0') --rounded.count;
+    const char* digits = rounded.digits.data();
+    const int count = rounded.count;
+    const int exponent = rounded.exponent;
 
-    const bool negative = scientific.front() == '-';
-    const std::size_t mantissaStart = negative ? 1 : 0;
-    const std::size_t e = scientific.find('e');
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
-                    exponent);
-
-    std::array<char, 15> digits{};
-    digits[0] = scientific[mantissaStart];
-    std::copy_n(scientific.data() + mantissaStart + 2, 14, digits.begin() + 1);
-    std::size_t count = 15;
-    while (count > 1 && digits[count - 1] == '0') --count;
-    const std::string_view significant(digits.data(), count);
-
-    std::string text;
-    text.reserve(24);
-    if (negative) text += '-';
+    std::array<char, 32> buffer{};  // at most "-0.0000" or "-d." + 14 digits + "E+308"
+    char* out = buffer.data();
+    if (value < 0) *out++ = '-';
     if (exponent < -4 || exponent >= 15) {
-        text += significant.front();
+        *out++ = digits[0];
         if (count > 1) {
-            text += '.';
-            text += significant.substr(1);
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
         }
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10) text += '0';
-        text += std::to_string(magnitude);
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        if (std::abs(exponent) < 10) *out++ = '0';
+        out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(exponent)).ptr;
     } else if (exponent < 0) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += significant;
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy(digits, digits + count, out);
+    } else if (const int integerDigits = exponent + 1; count <= integerDigits) {
+        out = std::copy(digits, digits + count, out);
+        out = std::fill_n(out, integerDigits - count, '0');
     } else {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (count <= integerDigits) {
-            text += significant;
-            text.append(integerDigits - count, '0');
-        } else {
-            text += significant.substr(0, integerDigits);
-            text += '.';
-            text += significant.substr(integerDigits);
-        }
+        out = std::copy(digits, digits + integerDigits, out);
+        *out++ = '.';
+        out = std::copy(digits + integerDigits, digits + count, out);
     }
-    return text;
+    return {buffer.data(), out};
 }
 
 }  // namespace calc
