@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -55,6 +56,8 @@ struct LinearCase {
     std::string_view b, c, root;
 };
 
+void PrintTo(const LinearCase& l, std::ostream* os) { *os << "0, " << l.b << ", " << l.c; }
+
 class Linear : public testing::TestWithParam<LinearCase> {};
 
 TEST_P(Linear, GivesTheSingleRoot) {
@@ -73,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, Linear,
 struct MessageCase {
     std::string_view a, b, c, message;
 };
+
+void PrintTo(const MessageCase& m, std::ostream* os) { *os << m.a << ", " << m.b << ", " << m.c; }
 
 class Message : public testing::TestWithParam<MessageCase> {};
 

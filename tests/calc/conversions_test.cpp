@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -121,6 +122,8 @@ struct IntegerCase {
     std::string_view text;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* os) { *os << c.value; }
+
 class FormatInteger : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(FormatInteger, WritesPlainDigits) { EXPECT_EQ(calc::formatInteger(GetParam().value), GetParam().text); }
@@ -135,6 +138,8 @@ struct RealCase {
     double value;
     std::string_view text;
 };
+
+void PrintTo(const RealCase& c, std::ostream* os) { *os << c.text; }
 
 class FormatReal : public testing::TestWithParam<RealCase> {};
 
