@@ -52,3 +52,10 @@ screenshot: deps
 	cmake --build --preset release --target tarvo_screenshot
 	mkdir -p build/screenshots
 	xvfb-run -a -s "-screen 0 1280x800x24" build/release/app/screenshot/tarvo_screenshot build/screenshots
+
+# The Debian package of a Release build: build/release/tarvo_<version>_<arch>.deb.
+.PHONY: package
+package: deps
+	cmake --preset release
+	cmake --build --preset release
+	cd build/release && cpack -G DEB

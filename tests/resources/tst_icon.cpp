@@ -1,0 +1,164 @@
+// The generated icon: the three .ico images, the theme PNGs and the window
+// icon compiled into the program all show the same picture.
+
+#include "icon_image.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+using resource_files::IconImage;
+
+const std::filesystem::path kIconDir = TARVO_ICON_DIR;
+
+struct ExpectedImage {
+    std::size_t position;  // in the .ico directory
+    int size;
+    int bitsPerPixel;
+};
+
+std::ostream& operator<<(std::ostream& out, const ExpectedImage& image)
+{
+    return out << image.size << "x" << image.size << "@" << image.bitsPerPixel << "bpp";
+}
+
+const std::vector<resource_files::IcoEntry>& icoEntries()
+{
+    static const auto entries =
+        resource_files::readIcoFile(resource_files::readFileBytes(kIconDir / "tarvo.ico"));
+    return entries;
+}
+
+QImage loadPng(const std::string& name)
+{
+    QImage image(QString::fromStdString(name));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+std::optional<std::uint32_t> pngPixel(const QImage& png, int x, int y)
+{
+    const QRgb pixel = png.pixel(x, y);
+    if (qAlpha(pixel) == 0)
+        return std::nullopt;
+    return pixel & 0xFFFFFFu;
+}
+
+class IcoImageTest : public testing::TestWithParam<ExpectedImage> {};
+
+TEST(IcoFile, HoldsExactlyThreeImages)
+{
+    EXPECT_EQ(icoEntries().size(), 3u);
+}
+
+TEST_P(IcoImageTest, DirectoryAndBitmapAgreeOnSizeAndDepth)
+{
+    const ExpectedImage expected = GetParam();
+    ASSERT_LT(expected.position, icoEntries().size());
+    const auto& entry = icoEntries()[expected.position];
+    EXPECT_EQ(entry.width, expected.size);
+    EXPECT_EQ(entry.height, expected.size);
+    EXPECT_EQ(entry.colourCount, 1 << expected.bitsPerPixel);
+    EXPECT_EQ(entry.planes, 1);
+    EXPECT_EQ(entry.bitCount, expected.bitsPerPixel);
+
+    const IconImage image = resource_files::decodeIconImage(entry.imageBytes);
+    EXPECT_EQ(image.width, expected.size);
+    EXPECT_EQ(image.bitsPerPixel, expected.bitsPerPixel);
+    EXPECT_EQ(image.palette.size(), std::size_t{1} << expected.bitsPerPixel);
+}
+
+// A readable picture: more than one colour, none of them swamping the rest,
+// and (in 2 colours) exactly black and white.
+TEST_P(IcoImageTest, ShowsARecognisablePicture)
+{
+    const ExpectedImage expected = GetParam();
+    const IconImage image = resource_files::decodeIconImage(icoEntries().at(expected.position).imageBytes);
+    std::map<std::uint32_t, int> pixelsByColour;
+    int opaque = 0;
+    for (const auto& pixel : image.pixels) {
+        if (pixel) {
+            ++pixelsByColour[*pixel];
+            ++opaque;
+        }
+    }
+    ASSERT_GT(opaque, image.width * image.height / 2) << "mostly transparent";
+    if (expected.bitsPerPixel == 1) {
+        EXPECT_EQ(pixelsByColour.size(), 2u);
+        EXPECT_TRUE(pixelsByColour.contains(0x000000) && pixelsByColour.contains(0xFFFFFF));
+    } else {
+        EXPECT_GE(pixelsByColour.size(), 3u);
+    }
+    int largest = 0;
+    for (const auto& [colour, count] : pixelsByColour)
+        largest = std::max(largest, count);
+    EXPECT_LT(largest * 100, opaque * 85) << "one colour covers nearly everything";
+}
+
+// The Linux icons must look like the Windows one: same shape, and in 16
+// colours the same pixels.
+TEST_P(IcoImageTest, MatchesThePngOfItsSize)
+{
+    const ExpectedImage expected = GetParam();
+    const IconImage image = resource_files::decodeIconImage(icoEntries().at(expected.position).imageBytes);
+    const QImage png = loadPng((kIconDir / ("tarvo-" + std::to_string(expected.size) + ".png")).string());
+    ASSERT_EQ(png.width(), expected.size);
+    ASSERT_EQ(png.height(), expected.size);
+    for (int y = 0; y < expected.size; ++y) {
+        for (int x = 0; x < expected.size; ++x) {
+            const auto fromPng = pngPixel(png, x, y);
+            ASSERT_EQ(image.at(x, y).has_value(), fromPng.has_value()) << "transparency at " << x << "," << y;
+            if (expected.bitsPerPixel == 4) {
+                ASSERT_EQ(image.at(x, y), fromPng) << "colour at " << x << "," << y;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TheThreeImages, IcoImageTest,
+                         testing::Values(ExpectedImage{0, 32, 1}, ExpectedImage{1, 32, 4},
+                                         ExpectedImage{2, 16, 4}),
+                         [](const auto& param) {
+                             return "size" + std::to_string(param.param.size) + "_" +
+                                    std::to_string(param.param.bitsPerPixel) + "bpp";
+                         });
+
+class EnlargedPngTest : public testing::TestWithParam<int> {};
+
+TEST_P(EnlargedPngTest, IsThe32PixelDesignInCrispBlocks)
+{
+    const int size = GetParam();
+    const QImage small = loadPng((kIconDir / "tarvo-32.png").string());
+    const QImage large = loadPng((kIconDir / ("tarvo-" + std::to_string(size) + ".png")).string());
+    ASSERT_EQ(large.width(), size);
+    ASSERT_EQ(large.height(), size);
+    const int scale = size / 32;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            ASSERT_EQ(large.pixel(x, y), small.pixel(x / scale, y / scale)) << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ThemeSizes, EnlargedPngTest, testing::Values(64, 128, 256));
+
+// The shell looks the window icon up under these names.
+class WindowIconResourceTest : public testing::TestWithParam<int> {};
+
+TEST_P(WindowIconResourceTest, IsCompiledInAndEqualsThePng)
+{
+    const int size = GetParam();
+    const QImage compiled = loadPng(":/icons/tarvo-" + std::to_string(size) + ".png");
+    ASSERT_FALSE(compiled.isNull());
+    EXPECT_EQ(compiled, loadPng((kIconDir / ("tarvo-" + std::to_string(size) + ".png")).string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowIconSizes, WindowIconResourceTest, testing::Values(16, 32));
+
+}  // namespace
