@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "font_configuration_preload.h"
 #include "fonts.h"
 
 #include <ui/main/form1.h>
@@ -38,9 +39,7 @@ QIcon applicationIcon()
     return icon;
 }
 
-}  // namespace
-
-void prepareApplication(QApplication& application)
+void prepareIdentity(QApplication& application)
 {
     const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
     QLocale::setDefault(chinese);
@@ -48,7 +47,29 @@ void prepareApplication(QApplication& application)
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
     QApplication::setWindowIcon(applicationIcon());
+}
+
+void prepareFonts()
+{
     registerFontSubstitutes();
+    // Message boxes and error reports speak in the windows' face too, and no
+    // widget lays out text in a face no window uses.
+    QApplication::setFont(toQFont(windowDefaultFont));
+}
+
+}  // namespace
+
+void prepareApplication(QApplication& application)
+{
+    prepareIdentity(application);
+    prepareFonts();
+}
+
+void prepareApplication(QApplication& application, FontConfigurationPreload& fontConfiguration)
+{
+    prepareIdentity(application);
+    fontConfiguration.wait();
+    prepareFonts();
 }
 
 RuntimeWindow& showStartupWindow()

@@ -3,12 +3,18 @@
 class QApplication;
 
 namespace app {
+class FontConfigurationPreload;
 class RuntimeWindow;
 
 // Makes `application` Tarvo: the Chinese (PRC) locale whatever the environment
-// says, Qt's own Simplified-Chinese texts when installed, name, version, icon
-// and the font substitutes. Cheap: nothing here enumerates the font database.
+// says, Qt's own Simplified-Chinese texts when installed, name, version, icon,
+// the font substitutes and the windows' default font for the whole program.
+// Cheap: nothing here enumerates the font database.
 void prepareApplication(QApplication& application);
+
+// The same, with the font configuration read on a second thread: what needs no
+// font is done while `fontConfiguration` finishes.
+void prepareApplication(QApplication& application, FontConfigurationPreload& fontConfiguration);
 
 // Shows the start-up window, the main window, with the focus in its first box.
 RuntimeWindow& showStartupWindow();

@@ -26,9 +26,16 @@ QString captionText(std::string_view text)
     return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+void applyFont(QWidget& widget, const ControlDescription& description)
+{
+    if (description.font)
+        widget.setFont(toQFont(*description.font));
+}
+
 QWidget* makeLabel(QWidget& window, const ControlDescription& description)
 {
     auto* label = new Label(captionText(description.text), &window);
+    applyFont(*label, description);
     if (description.backColour) {
         const Rgb colour = *description.backColour;
         QPalette palette = label->palette();
@@ -43,6 +50,7 @@ QWidget* makeLabel(QWidget& window, const ControlDescription& description)
 QWidget* makeTextBox(QWidget& window, const ControlDescription& description)
 {
     auto* box = new TextBox(&window);
+    applyFont(*box, description);  // before the text, which is then laid out once
     if (description.maxLength > 0)
         box->setCharacterLimit(description.maxLength);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -53,6 +61,7 @@ QWidget* makeTextBox(QWidget& window, const ControlDescription& description)
 QWidget* makeButton(QWidget& window, const ControlDescription& description)
 {
     auto* button = new QPushButton(fromUtf8(description.text), &window);
+    applyFont(*button, description);
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);  // some platforms leave buttons out of the Tab chain
@@ -102,8 +111,6 @@ std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
         widget->setObjectName(fromUtf8(control.name));
         widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top),
                             twipsToPixels(control.width), twipsToPixels(control.height));
-        if (control.font)
-            widget->setFont(toQFont(*control.font));
         if (!control.accessibleName.empty())
             widget->setAccessibleName(fromUtf8(control.accessibleName));
         if (!control.accessibleDescription.empty())

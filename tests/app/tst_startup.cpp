@@ -1,0 +1,87 @@
+// Preparing the application: with the font configuration read ahead on a
+// second thread or not, the program ends up the same, and message boxes speak
+// in the windows' face.
+#include <app/font_configuration_preload.h>
+#include <app/fonts.h>
+#include <app/startup.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+
+namespace {
+
+struct Prepared {
+    QString locale;
+    QString name;
+    QString version;
+    QList<QSize> iconSizes;
+    QStringList songSubstitutes;
+    QStringList heiSubstitutes;
+    QStringList yaheiSubstitutes;
+    QString applicationFontFamily;
+    double applicationFontPoints;
+
+    bool operator==(const Prepared&) const = default;
+};
+
+Prepared snapshot()
+{
+    return {QLocale().name(),
+            QApplication::applicationName(),
+            QApplication::applicationVersion(),
+            QApplication::windowIcon().availableSizes(),
+            QFont::substitutes(QStringLiteral("宋体")),
+            QFont::substitutes(QStringLiteral("黑体")),
+            QFont::substitutes(QStringLiteral("微软雅黑")),
+            QApplication::font().family(),
+            QApplication::font().pointSizeF()};
+}
+
+QApplication& application()
+{
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void preloadChangesNothingButTheThread();
+    void messageBoxesUseTheWindowsFace();
+    void preloadEndsCleanlyWhetherAwaitedOrNot();
+};
+
+void StartupTest::preloadChangesNothingButTheThread()
+{
+    app::prepareApplication(application());
+    const Prepared plain = snapshot();
+
+    app::FontConfigurationPreload preload;
+    app::prepareApplication(application(), preload);
+    QCOMPARE(snapshot(), plain);
+    QCOMPARE(plain.locale, QStringLiteral("zh_CN"));
+}
+
+void StartupTest::messageBoxesUseTheWindowsFace()
+{
+    app::prepareApplication(application());
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tarvo"), QStringLiteral("提示"));
+    const QFont expected = app::toQFont(app::windowDefaultFont);
+    QCOMPARE(QFontInfo(box.font()).family(), QFontInfo(expected).family());
+    QCOMPARE(box.font().pointSizeF(), expected.pointSizeF());
+}
+
+void StartupTest::preloadEndsCleanlyWhetherAwaitedOrNot()
+{
+    { app::FontConfigurationPreload neverAwaited; }
+    app::FontConfigurationPreload awaitedTwice;
+    awaitedTwice.wait();
+    awaitedTwice.wait();
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
