@@ -1,41 +1,75 @@
 #include "error_frame.h"
 
-#include "error_report.h"
+#include "form.h"
 
+#include <calc/conversions.h>
 #include <calc/run_time_error.h>
 
-#include <QtGlobal>
-
+#include <array>
+#include <cstdio>
 #include <new>
+#include <string_view>
 
 namespace app {
 namespace {
 
-// The report itself may fail, e.g. when memory is short; then stderr has to do.
-void reportSafely(int number) noexcept
+struct Described {
+    int number;
+    std::string_view description;
+};
+
+constexpr std::array descriptions{
+    Described{5, "无效的过程调用或参数"},  // an invalid floating-point operation
+    Described{6, "溢出"},
+    Described{outOfMemoryErrorNumber, "内存不足"},
+    Described{11, "除数为零"},
+    Described{13, "类型不匹配"},
+    Described{internalErrorNumber, "内部错误"},
+    Described{invalidPropertyValueErrorNumber, "无效的属性值"},
+};
+
+// Building the report may itself run out of memory; the number alone then has to do.
+std::optional<ErrorReport> reportOf(int number) noexcept
 {
     try {
-        reportError(number);
+        return errorReport(number);
     } catch (...) {
-        qCritical("Tarvo: run-time error %d could not be reported", number);
+        return ErrorReport{number, {}};
     }
 }
 
 }  // namespace
 
-void runInErrorFrame(const std::function<void()>& handler) noexcept
+std::string errorDescription(int number)
+{
+    for (const Described& entry : descriptions) {
+        if (entry.number == number)
+            return std::string(entry.description);
+    }
+    return "未知错误";
+}
+
+ErrorReport errorReport(int number)
+{
+    return {number, "运行时错误 '" + calc::formatInteger(number) + "':\n\n" + errorDescription(number)};
+}
+
+std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler) noexcept
 {
     try {
         handler();
+        return std::nullopt;
     } catch (const calc::RunTimeError& error) {
-        reportSafely(error.number());
+        return reportOf(error.number());
+    } catch (const InvalidPropertyValue&) {
+        return reportOf(invalidPropertyValueErrorNumber);
     } catch (const std::bad_alloc&) {
-        reportSafely(outOfMemoryErrorNumber);
+        return reportOf(outOfMemoryErrorNumber);
     } catch (const std::exception& error) {
-        qCritical("Tarvo: internal error: %s", error.what());
-        reportSafely(internalErrorNumber);
+        std::fprintf(stderr, "Tarvo: internal error: %s\n", error.what());
+        return reportOf(internalErrorNumber);
     } catch (...) {
-        reportSafely(internalErrorNumber);
+        return reportOf(internalErrorNumber);
     }
 }
 

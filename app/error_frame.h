@@ -1,14 +1,34 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
+// The error frame of a handler: which error becomes which number, and the
+// Chinese text that reports it.
 namespace app {
 
-// Runs one event handler to its end or to its first error. A calc::RunTimeError
-// that leaves the handler goes to the run-time error report; so does running
-// out of memory or any other exception, as an internal error. Either way the
-// handler's locals are released on the way out and the program keeps running:
-// nothing crosses back into Qt's event dispatch.
-void runInErrorFrame(const std::function<void()>& handler) noexcept;
+// Error numbers of failures that are not the calculation's own.
+inline constexpr int outOfMemoryErrorNumber = 7;
+inline constexpr int internalErrorNumber = 51;
+inline constexpr int invalidPropertyValueErrorNumber = 380;
+
+struct ErrorReport {
+    int number = 0;
+    std::string text;  // UTF-8: the number, then the description
+};
+
+// The Chinese description of an error number; "未知错误" for one we never raise.
+std::string errorDescription(int number);
+
+// The report of an error number: "运行时错误 '13':\n\n类型不匹配".
+ErrorReport errorReport(int number);
+
+// Runs one handler to its end or to its first error. A calc::RunTimeError
+// that leaves it becomes the report of its number; running out of memory
+// becomes error 7, an InvalidPropertyValue error 380, and any other exception
+// the internal error 51. The handler's
+// locals are released on the way out; nothing escapes.
+std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler) noexcept;
 
 }  // namespace app

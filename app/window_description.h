@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 
-// A window as data: what the builder (RuntimeWindow) turns into widgets.
+// A window as data: what a toolkit backend turns into a window and its controls.
 // Texts are UTF-8; a caption's lines are separated by "\r\n".
 namespace app {
 
@@ -55,5 +56,20 @@ struct WindowDescription {
     int clientHeight = 0;
     std::span<const ControlDescription> controls{};  // stacked in this order, labels beneath the rest
 };
+
+// Whether every control has a name and no two share one: a builder refuses a
+// table that fails this, and tables check it when they compile.
+constexpr bool hasUniqueNonEmptyNames(std::span<const ControlDescription> controls)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].name.empty())
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (controls[j].name == controls[i].name)
+                return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace app

@@ -3,26 +3,29 @@
 #include "form1_description.h"
 #include "form1_handlers.h"
 
-#include <app/window_instances.h>
+#include <array>
 
 namespace ui::main {
+namespace {
 
-std::unique_ptr<app::RuntimeWindow> createForm1()
-{
-    auto form = std::make_unique<app::RuntimeWindow>(form1Description());
-    form->onClick("Command1", command1Click);
-    form->onClick("Command2", command2Click);
-    form->onClick("Command3", command3Click);
-    form->onClick("Command4", command4Click);
-    form->onClick("Text1", text1Click);
-    form->onClick("Text2", text2Click);
-    form->onClick("Text3", text3Click);
-    return form;
-}
+using namespace form1;
 
-app::RuntimeWindow& showForm1()
+constexpr std::array clicks{
+    app::ClickBinding{Command1, command1Click},
+    app::ClickBinding{Command2, command2Click},
+    app::ClickBinding{Command3, command3Click},
+    app::ClickBinding{Command4, command4Click},
+    app::ClickBinding{Text1, text1Click},
+    app::ClickBinding{Text2, text2Click},
+    app::ClickBinding{Text3, text3Click},
+};
+
+}  // namespace
+
+const app::WindowClass& form1Class()
 {
-    return app::showSingleInstance(form1Description().name, createForm1);
+    static constexpr app::WindowClass windowClass{&form1Description, clicks};
+    return windowClass;
 }
 
 }  // namespace ui::main

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <app/runtime_window.h>
-
-#include <memory>
+#include <app/window_class.h>
 
 namespace ui::main {
 
-// A new main window with its handlers bound; the focus waits in Text1.
-std::unique_ptr<app::RuntimeWindow> createForm1();
-
-// Shows the program-wide main window, creating it when none is open.
-app::RuntimeWindow& showForm1();
+// The main window: its table with the handlers bound to its buttons and boxes.
+const app::WindowClass& form1Class();
 
 }  // namespace ui::main

@@ -1,106 +1,93 @@
 #include "form1_handlers.h"
 
-#include <app/message_box.h>
-#include <app/runtime_window.h>
-#include <app/window_instances.h>
+#include "form1_description.h"
+
+#include <app/characters.h>
 #include <calc/calculation.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include <string>
-#include <string_view>
 #include <variant>
 
 namespace ui::main {
 namespace {
 
-std::string textOf(const app::RuntimeWindow& form, std::string_view box)
-{
-    return form.textBox(box).text().toStdString();
-}
+using namespace form1;
 
-// A slot shows its text, and all of it as a tooltip: long roots are cut off at the edge.
-void writeSlot(app::RuntimeWindow& form, std::string_view slot, const std::string& text)
+void show(app::Form& form, const calc::QuadraticRoots& roots)
 {
-    QLabel& label = form.label(slot);
-    const QString caption = QString::fromStdString(text);
-    label.setText(caption);
-    label.setToolTip(caption);
-}
-
-void showQuadraticRoots(app::RuntimeWindow& form, const calc::QuadraticRoots& roots)
-{
-    writeSlot(form, "Label8", roots.discriminantText);
-    writeSlot(form, "Label11", roots.discriminantText);
-    writeSlot(form, "Label9", roots.bText);
-    writeSlot(form, "Label12", roots.bText);
-    writeSlot(form, "Label10", roots.twoAText);
-    writeSlot(form, "Label13", roots.twoAText);
-    writeSlot(form, "Label5", roots.x1Text);
-    writeSlot(form, "Label6", roots.x2Text);
+    form.setCaption(Label8, roots.discriminantText);
+    form.setCaption(Label11, roots.discriminantText);
+    form.setCaption(Label9, roots.bText);
+    form.setCaption(Label12, roots.bText);
+    form.setCaption(Label10, roots.twoAText);
+    form.setCaption(Label13, roots.twoAText);
+    form.setCaption(Label5, roots.x1Text);
+    form.setCaption(Label6, roots.x2Text);
 }
 
 // The formula slots keep what an earlier calculation wrote.
-void showLinearRoot(app::RuntimeWindow& form, const calc::LinearRoot& root)
+void show(app::Form& form, const calc::LinearRoot& root)
 {
-    writeSlot(form, "Label5", root.rootText);
-    writeSlot(form, "Label6", root.rootText);
+    form.setCaption(Label5, root.rootText);
+    form.setCaption(Label6, root.rootText);
 }
 
-void selectWholeText(app::RuntimeWindow& form, std::string_view box)
+template <typename Message>
+void show(app::Form& form, const Message&)
 {
-    QLineEdit& edit = form.textBox(box);
-    edit.setSelection(0, int(edit.text().size()));
+    form.shell().showMessageBox({.prompt = Message::message, .title = "提示"});
+}
+
+void selectWholeText(app::Form& form, app::TextBoxRef box)
+{
+    form.setSelStart(box, 0);
+    form.setSelLength(box, app::characterCount(form.text(box)));
 }
 
 }  // namespace
 
-void command1Click(app::RuntimeWindow& form)
+void command1Click(app::Form& form)
 {
-    const calc::SolveOutcome outcome =
-        calc::calculate(textOf(form, "Text1"), textOf(form, "Text2"), textOf(form, "Text3"));
-    if (const auto* roots = std::get_if<calc::QuadraticRoots>(&outcome))
-        showQuadraticRoots(form, *roots);
-    else if (const auto* root = std::get_if<calc::LinearRoot>(&outcome))
-        showLinearRoot(form, *root);
-    else
-        app::showMessageBox(*calc::messageOf(outcome));
+    const std::string a = form.text(Text1);
+    const std::string b = form.text(Text2);
+    const std::string c = form.text(Text3);
+    const calc::SolveOutcome outcome = calc::calculate(a, b, c);
+    std::visit([&form](const auto& kind) { show(form, kind); }, outcome);
 }
 
-void command2Click(app::RuntimeWindow&)
+void command2Click(app::Form& form)
 {
-    app::showSingleInstance(info::form2());
+    form.shell().showWindow(info::form2Description.name);
 }
 
-void command3Click(app::RuntimeWindow& form)
+void command3Click(app::Form& form)
 {
-    for (std::string_view box : {"Text1", "Text2", "Text3"})
-        form.textBox(box).setText(QStringLiteral("0"));
-    for (std::string_view slot : {"Label5", "Label6", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13"})
-        writeSlot(form, slot, {});
+    for (const app::TextBoxRef box : coefficientBoxes)
+        form.setText(box, "0");
+    for (const app::LabelRef slot : resultSlots)
+        form.setCaption(slot, {});
 }
 
-void command4Click(app::RuntimeWindow&)
+void command4Click(app::Form& form)
 {
-    app::showSingleInstance(info::form3());
+    form.shell().showWindow(info::form3Description.name);
 }
 
-void text1Click(app::RuntimeWindow& form)
+void text1Click(app::Form& form)
 {
-    selectWholeText(form, "Text1");
+    selectWholeText(form, Text1);
 }
 
-void text2Click(app::RuntimeWindow& form)
+void text2Click(app::Form& form)
 {
-    selectWholeText(form, "Text2");
+    selectWholeText(form, Text2);
 }
 
-void text3Click(app::RuntimeWindow& form)
+void text3Click(app::Form& form)
 {
-    selectWholeText(form, "Text3");
+    selectWholeText(form, Text3);
 }
 
 }  // namespace ui::main

@@ -1,24 +1,22 @@
 #pragma once
 
-namespace app {
-class RuntimeWindow;
-}
+#include <app/form.h>
 
-// The main window's handlers, one per control and event. They run inside the
-// error frame and catch nothing themselves.
+// The main window's handlers, one per control and event. They catch nothing:
+// errors travel to the shell's error frame.
 namespace ui::main {
 
 // Calculate: fills the slots from the three boxes, or shows the outcome's message.
-void command1Click(app::RuntimeWindow& form);
+void command1Click(app::Form& form);
 // Opens the Help window.
-void command2Click(app::RuntimeWindow& form);
+void command2Click(app::Form& form);
 // Clear: the boxes back to "0", every slot empty.
-void command3Click(app::RuntimeWindow& form);
+void command3Click(app::Form& form);
 // Opens the About window.
-void command4Click(app::RuntimeWindow& form);
+void command4Click(app::Form& form);
 // A click into a box selects its whole text, so that typing replaces it.
-void text1Click(app::RuntimeWindow& form);
-void text2Click(app::RuntimeWindow& form);
-void text3Click(app::RuntimeWindow& form);
+void text1Click(app::Form& form);
+void text2Click(app::Form& form);
+void text3Click(app::Form& form);
 
 }  // namespace ui::main

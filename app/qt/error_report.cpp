@@ -1,0 +1,18 @@
+#include "error_report.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace app::qt {
+
+void showErrorReport(std::string_view text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarvo"),
+                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace app::qt

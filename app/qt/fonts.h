@@ -1,0 +1,24 @@
+#pragma once
+
+#include <app/window_description.h>
+
+#include <QFont>
+
+// Fonts of the windows. The descriptions name "黑体", "宋体" and "微软雅黑";
+// where those faces are missing, the nearest installed CJK face of the same
+// style stands in (registered once by registerFontSubstitutes).
+namespace app::qt {
+
+// The font of controls without one of their own: buttons, fraction bars, help texts.
+inline constexpr FontDescription windowDefaultFont{.face = "宋体", .points = 9.0};
+
+// Registers, for each named face, the installed faces that support Simplified
+// Chinese in order of likeness. Call once after the QGuiApplication exists and
+// before the first window is built; calling again changes nothing.
+void registerFontSubstitutes();
+
+// The QFont for a description's font: the face, the size in points as given,
+// weight 700 when bold and 400 otherwise, italic.
+QFont toQFont(const FontDescription& description);
+
+}  // namespace app::qt

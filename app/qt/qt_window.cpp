@@ -1,0 +1,137 @@
+#include "qt_window.h"
+
+#include "code_point_limit.h"
+#include "text_box.h"
+#include "window_builder.h"
+
+#include <app/form.h>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <stdexcept>
+
+namespace app::qt {
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The top-level widget; closing it tells the shell, which discards the window.
+class FormWidget final : public QWidget {
+public:
+    explicit FormWidget(WindowEvents& events) : events_(events) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        QWidget::closeEvent(event);
+        if (event->isAccepted())
+            events_.closed();
+    }
+
+private:
+    WindowEvents& events_;
+};
+
+}  // namespace
+
+QtWindow::QtWindow(const WindowDescription& description, WindowEvents& events, Shell& shell)
+    : shell_(shell), widget_(new FormWidget(events))
+{
+    widget_->setObjectName(fromUtf8(description.name));
+    controls_ = buildControls(*widget_, description);
+    for (const ControlDescription& control : description.controls) {
+        const std::string_view name = control.name;
+        QWidget* widget = controls_.find(name)->second;
+        if (auto* box = qobject_cast<TextBox*>(widget))
+            QObject::connect(box, &TextBox::clicked, widget_, [&events, name] { events.clicked(name); });
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            QObject::connect(button, &QPushButton::clicked, widget_, [&events, name] { events.clicked(name); });
+    }
+}
+
+// The shell may discard a window from inside its own close event.
+QtWindow::~QtWindow()
+{
+    if (widget_ != nullptr) {
+        widget_->hide();
+        widget_->deleteLater();
+    }
+}
+
+QWidget& QtWindow::control(std::string_view name) const
+{
+    const auto found = controls_.find(name);
+    if (found == controls_.end())
+        throw std::out_of_range(widget_->objectName().toStdString() + " has no control " + std::string(name));
+    return *found->second;
+}
+
+QLabel& QtWindow::label(LabelRef label) const
+{
+    return *qobject_cast<QLabel*>(&control(label.name));
+}
+
+QLineEdit& QtWindow::textBox(TextBoxRef box) const
+{
+    return *qobject_cast<QLineEdit*>(&control(box.name));
+}
+
+QPushButton& QtWindow::button(ButtonRef button) const
+{
+    return *qobject_cast<QPushButton*>(&control(button.name));
+}
+
+std::string QtWindow::text(TextBoxRef box) const
+{
+    return textBox(box).text().toStdString();
+}
+
+void QtWindow::setText(TextBoxRef box, std::string_view text)
+{
+    textBox(box).setText(fromUtf8(text));
+}
+
+void QtWindow::setSelStart(TextBoxRef box, int start)
+{
+    if (start < 0)
+        throw InvalidPropertyValue("a selection cannot start before the text");
+    QLineEdit& edit = textBox(box);
+    edit.setCursorPosition(int(CodePointLimit::utf16Offset(edit.text(), start)));
+}
+
+void QtWindow::setSelLength(TextBoxRef box, int length)
+{
+    if (length < 0)
+        throw InvalidPropertyValue("a selection cannot have a negative length");
+    QLineEdit& edit = textBox(box);
+    const int start = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
+    const QString text = edit.text();
+    const int startCharacters = CodePointLimit::characterCount(QStringView(text).left(start));
+    const qsizetype end = CodePointLimit::utf16Offset(text, startCharacters + length);
+    edit.setSelection(start, int(end - start));
+}
+
+void QtWindow::setCaption(LabelRef label, std::string_view caption)
+{
+    this->label(label).setText(fromUtf8(caption));
+}
+
+void QtWindow::show()
+{
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtWindow::focus(TextBoxRef box)
+{
+    textBox(box).setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace app::qt

@@ -1,0 +1,136 @@
+#include "window_builder.h"
+
+#include "fonts.h"
+#include "label.h"
+#include "text_box.h"
+
+#include <QPushButton>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace app::qt {
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The data separates lines with "\r\n"; a label breaks lines at "\n".
+QString captionText(std::string_view text)
+{
+    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void applyFont(QWidget& widget, const ControlDescription& description)
+{
+    if (description.font)
+        widget.setFont(toQFont(*description.font));
+}
+
+QWidget* makeLabel(QWidget& window, const ControlDescription& description)
+{
+    auto* label = new Label(captionText(description.text), &window);
+    applyFont(*label, description);
+    if (description.backColour) {
+        const Rgb colour = *description.backColour;
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+        // A fixed light back colour needs a fixed dark text colour, whatever the theme.
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget* makeTextBox(QWidget& window, const ControlDescription& description)
+{
+    auto* box = new TextBox(&window);
+    applyFont(*box, description);  // before the text, which is then laid out once
+    if (description.maxLength > 0)
+        box->setCharacterLimit(description.maxLength);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setText(fromUtf8(description.text));
+    return box;
+}
+
+QWidget* makeButton(QWidget& window, const ControlDescription& description)
+{
+    auto* button = new QPushButton(fromUtf8(description.text), &window);
+    applyFont(*button, description);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);  // some platforms leave buttons out of the Tab chain
+    return button;
+}
+
+QWidget* makeControl(QWidget& window, const ControlDescription& description)
+{
+    switch (description.kind) {
+    case ControlKind::Label:
+        return makeLabel(window, description);
+    case ControlKind::TextBox:
+        return makeTextBox(window, description);
+    case ControlKind::Button:
+        return makeButton(window, description);
+    }
+    Q_UNREACHABLE();
+}
+
+void applyFocusOrder(const std::vector<std::pair<int, QWidget*>>& placed)
+{
+    if (placed.empty())
+        return;
+    for (std::size_t i = 1; i < placed.size(); ++i)
+        QWidget::setTabOrder(placed[i - 1].second, placed[i].second);
+    placed.front().second->setFocus(Qt::OtherFocusReason);  // the window opens focused there
+}
+
+}  // namespace
+
+int twipsToPixels(int twips)
+{
+    return int(std::lround(double(twips) / twipsPerPixel));
+}
+
+std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
+                                                           const WindowDescription& description)
+{
+    if (!hasUniqueNonEmptyNames(description.controls))
+        throw std::invalid_argument(std::string(description.name) + ": a control without a name, or two of one name");
+    window.setWindowTitle(fromUtf8(description.caption));
+    window.setFont(toQFont(windowDefaultFont));
+    window.setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
+
+    std::map<std::string, QWidget*, std::less<>> controls;
+    std::vector<std::pair<int, QWidget*>> focusPlaces;
+    for (const ControlDescription& control : description.controls) {
+        QWidget* widget = makeControl(window, control);
+        widget->setObjectName(fromUtf8(control.name));
+        widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top),
+                            twipsToPixels(control.width), twipsToPixels(control.height));
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(fromUtf8(control.accessibleName));
+        if (!control.accessibleDescription.empty())
+            widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
+        if (control.focusOrder >= 0)
+            focusPlaces.emplace_back(control.focusOrder, widget);
+        controls.emplace(std::string(control.name), widget);
+    }
+    // Later controls lie above earlier ones; boxes and buttons above every label.
+    for (const ControlDescription& control : description.controls) {
+        if (control.kind != ControlKind::Label)
+            controls.find(control.name)->second->raise();
+    }
+    std::ranges::sort(focusPlaces, {}, &std::pair<int, QWidget*>::first);
+    applyFocusOrder(focusPlaces);
+    return controls;
+}
+
+}  // namespace app::qt

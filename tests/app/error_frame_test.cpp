@@ -1,0 +1,71 @@
+// The error frame: which error becomes which number and report, and that the
+// handler's locals are released on the way out.
+#include <app/error_frame.h>
+#include <app/form.h>
+#include <calc/run_time_error.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using calc::FloatingPointCondition;
+using calc::RunTimeError;
+
+struct Raised {
+    const char* name;
+    std::function<void()> raise;
+    int number;
+    const char* description;
+};
+
+class ErrorFrame : public testing::TestWithParam<Raised> {};
+
+TEST_P(ErrorFrame, EndsTheHandlerAndReportsTheNumberAndDescription)
+{
+    const Raised& raised = GetParam();
+    int released = 0;
+    bool ranOn = false;
+    const auto report = app::runInErrorFrame([&] {
+        const std::shared_ptr<int> held(nullptr, [&](int*) { ++released; });
+        raised.raise();
+        ranOn = true;
+    });
+    ASSERT_TRUE(report.has_value());
+    EXPECT_FALSE(ranOn);
+    EXPECT_EQ(released, 1);
+    EXPECT_EQ(report->number, raised.number);
+    EXPECT_EQ(report->text, "运行时错误 '" + std::to_string(raised.number) + "':\n\n" + raised.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ErrorFrame,
+    testing::Values(
+        Raised{"type_mismatch", [] { throw RunTimeError::typeMismatch(); }, 13, "类型不匹配"},
+        Raised{"overflow", [] { throw RunTimeError::overflow(); }, 6, "溢出"},
+        Raised{"division_by_zero",
+               [] { throw RunTimeError::floatingPoint(FloatingPointCondition::DivisionByZero); }, 11, "除数为零"},
+        Raised{"invalid_operation",
+               [] { throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation); }, 5,
+               "无效的过程调用或参数"},
+        Raised{"out_of_memory", [] { throw std::bad_alloc(); }, 7, "内存不足"},
+        Raised{"invalid_property_value", [] { throw app::InvalidPropertyValue("negative"); }, 380, "无效的属性值"},
+        Raised{"internal", [] { throw std::logic_error("bug"); }, 51, "内部错误"},
+        Raised{"anything_else", [] { throw 42; }, 51, "内部错误"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ErrorFrame, AHandlerWithoutErrorHasNoReport)
+{
+    EXPECT_FALSE(app::runInErrorFrame([] {}).has_value());
+}
+
+TEST(ErrorFrame, AnUnknownNumberIsDescribedAsUnknown)
+{
+    EXPECT_EQ(app::errorDescription(9999), "未知错误");
+}
+
+}  // namespace

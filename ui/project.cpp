@@ -1,0 +1,21 @@
+#include "project.h"
+
+#include "info/form2.h"
+#include "info/form3.h"
+#include "main/form1.h"
+
+#include <array>
+
+namespace ui {
+
+std::span<const app::WindowClass> projectWindows()
+{
+    static const std::array windows{
+        main::form1Class(),
+        app::WindowClass{&info::form2Description, {}},
+        app::WindowClass{&info::form3Description, {}},
+    };
+    return windows;
+}
+
+}  // namespace ui
