@@ -7,9 +7,9 @@
 //     tarvo_startup_breakdown [bare]
 #include "bare_window.h"
 
-#include <app/font_configuration_preload.h>
-#include <app/runtime_window.h>
-#include <app/startup.h>
+#include <app/qt/font_configuration_preload.h>
+#include <app/qt/startup.h>
+#include <program/qt/qt_program.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     const bool bare = argc > 1 && std::string_view(argv[1]) == "bare";
     QElapsedTimer clock;
     clock.start();
-    std::optional<app::FontConfigurationPreload> fontConfiguration;
+    std::optional<app::qt::FontConfigurationPreload> fontConfiguration;
     if (!bare)
         fontConfiguration.emplace();
     QApplication application(argc, argv);
@@ -53,18 +53,19 @@ int main(int argc, char** argv) {
 
     double prepareMs = 0;
     if (!bare) {
-        app::prepareApplication(application, *fontConfiguration);
+        app::qt::prepareApplication(application, *fontConfiguration);
         prepareMs = elapsedMs(clock);
     }
 
     FirstPaint firstPaint;
     application.installEventFilter(&firstPaint);
     std::unique_ptr<QWidget> bareWindow;
+    std::optional<program::QtProgram> tarvo;
     if (bare) {
         bareWindow = createBareWindow();
         bareWindow->show();
     } else {
-        app::showStartupWindow();
+        tarvo.emplace().start();
     }
     while (!firstPaint.painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

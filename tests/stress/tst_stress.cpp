@@ -7,9 +7,9 @@
 // TARVO_STRESS_SEED the seed.
 #include "../support/modal_box.h"
 
-#include <app/runtime_window.h>
-#include <app/startup.h>
-#include <app/window_instances.h>
+#include <app/qt/startup.h>
+#include <program/qt/qt_program.h>
+#include <ui/main/form1_description.h>
 #include <calc/calculation.h>
 #include <calc/run_time_error.h>
 
@@ -26,14 +26,15 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <variant>
 
 namespace {
 
-constexpr std::array boxes = {"Text1", "Text2", "Text3"};
-constexpr std::array slotNames = {"Label5", "Label6", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
+using ui::main::form1::coefficientBoxes;
+using ui::main::form1::resultSlots;
 
 // Whole coefficients that steer the session into every outcome and error.
 const QStringList wholeTexts = {
@@ -49,11 +50,11 @@ const QStringList characters = {
     QString::fromUtf8("é"), QString::fromUtf8("字"), QString::fromUtf8("😀"), QString::fromUtf8("\u00a0"),
 };
 
-std::map<std::string, QString> slotTexts(const app::RuntimeWindow& form)
+std::map<std::string, QString> slotTexts(const app::qt::QtWindow& form)
 {
     std::map<std::string, QString> texts;
-    for (const char* slot : slotNames)
-        texts[slot] = form.label(slot).text();
+    for (const app::LabelRef slot : resultSlots)
+        texts[std::string(slot.name)] = form.label(slot).text();
     return texts;
 }
 
@@ -66,7 +67,11 @@ class StressTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase() { tests::closeAllWindows(); }
+    void cleanupTestCase()
+    {
+        tarvo_.reset();
+        tests::closeAllWindows();
+    }
     void randomUserSession();
 
 private:
@@ -74,24 +79,26 @@ private:
     const T& pick(const QList<T>& list) { return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random_)]; }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    QLineEdit& someBox() { return form_->textBox(boxes[std::size_t(below(3))]); }
+    QLineEdit& someBox() { return form_->textBox(coefficientBoxes[std::size_t(below(3))]); }
     void typeInto(QLineEdit& box, const QString& text);
     void calculateAndCheck();
-    void toggleInfoWindow(const char* button, const char* window);
+    void toggleInfoWindow(app::ButtonRef button, const char* window);
     void checkInvariants();
     tests::Dismissal randomDismissal();
 
-    QPointer<app::RuntimeWindow> form_;
+    std::unique_ptr<program::QtProgram> tarvo_;
+    app::qt::QtWindow* form_ = nullptr;
     std::mt19937 random_;
     std::map<QString, int> reached_;
 };
 
 void StressTest::initTestCase()
 {
-    app::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     random_.seed(std::uint32_t(qEnvironmentVariableIntValue("TARVO_STRESS_SEED")) + 2052u);
-    form_ = &app::showStartupWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    tarvo_ = std::make_unique<program::QtProgram>();
+    form_ = &tarvo_->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&form_->widget()));
 }
 
 // Typed keys, and now and then text that arrives the way an input method commits it.
@@ -125,11 +132,12 @@ tests::Dismissal StressTest::randomDismissal()
 
 void StressTest::calculateAndCheck()
 {
-    const auto utf8 = [&](const char* box) { return form_->textBox(box).text().toStdString(); };
+    const auto utf8 = [&](app::TextBoxRef box) { return form_->textBox(box).text().toStdString(); };
     QString expectedMessage;
     std::map<std::string, QString> expected = slotTexts(*form_);
     try {
-        const calc::SolveOutcome outcome = calc::calculate(utf8("Text1"), utf8("Text2"), utf8("Text3"));
+        const calc::SolveOutcome outcome = calc::calculate(utf8(coefficientBoxes[0]), utf8(coefficientBoxes[1]),
+                                                           utf8(coefficientBoxes[2]));
         if (const auto* roots = std::get_if<calc::QuadraticRoots>(&outcome)) {
             reached_["QuadraticRoots"]++;
             expected["Label8"] = expected["Label11"] = QString::fromStdString(roots->discriminantText);
@@ -155,7 +163,7 @@ void StressTest::calculateAndCheck()
     }
 
     const tests::SeenModalBox seen = tests::whileAnsweringModalBox(
-        [&] { QTest::mouseClick(&form_->button("Command1"), Qt::LeftButton); }, randomDismissal());
+        [&] { QTest::mouseClick(&form_->button(ui::main::form1::Command1), Qt::LeftButton); }, randomDismissal());
     if (expectedMessage.startsWith(QLatin1String("error "))) {
         QVERIFY2(seen.seen && seen.title == QLatin1String("Tarvo"), qPrintable(expectedMessage));
         QVERIFY2(seen.text.contains(expectedMessage.mid(6)), qPrintable(seen.text));
@@ -170,10 +178,10 @@ void StressTest::calculateAndCheck()
     QCOMPARE(slotTexts(*form_), expected);
 }
 
-void StressTest::toggleInfoWindow(const char* button, const char* window)
+void StressTest::toggleInfoWindow(app::ButtonRef button, const char* window)
 {
-    if (app::RuntimeWindow* open = app::openInstance(window); open != nullptr && below(2) == 0) {
-        open->close();
+    if (app::qt::QtWindow* open = tarvo_->openWindow(window); open != nullptr && below(2) == 0) {
+        open->widget().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return;
     }
@@ -182,7 +190,7 @@ void StressTest::toggleInfoWindow(const char* button, const char* window)
 
 void StressTest::checkInvariants()
 {
-    for (const char* box : boxes)
+    for (const app::TextBoxRef box : coefficientBoxes)
         QVERIFY2(characterCount(form_->textBox(box).text()) <= 3, qPrintable(form_->textBox(box).text()));
     std::map<QString, int> open;
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -233,20 +241,20 @@ void StressTest::randomUserSession()
             calculateAndCheck();
             break;
         case 12:
-            QTest::mouseClick(&form_->button("Command3"), Qt::LeftButton);
-            for (const char* slot : slotNames)
+            QTest::mouseClick(&form_->button(ui::main::form1::Command3), Qt::LeftButton);
+            for (const app::LabelRef slot : resultSlots)
                 QVERIFY(form_->label(slot).text().isEmpty());
-            for (const char* box : boxes)
+            for (const app::TextBoxRef box : coefficientBoxes)
                 QCOMPARE(form_->textBox(box).text(), QStringLiteral("0"));
             break;
         case 13:
-            toggleInfoWindow("Command2", "Form2");
+            toggleInfoWindow(ui::main::form1::Command2, "Form2");
             break;
         case 14:
-            toggleInfoWindow("Command4", "Form3");
+            toggleInfoWindow(ui::main::form1::Command4, "Form3");
             break;
         default:
-            QVERIFY(form_->isVisible());
+            QVERIFY(form_->widget().isVisible());
             break;
         }
         if (QTest::currentTestFailed())
