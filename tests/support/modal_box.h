@@ -21,7 +21,8 @@ struct SeenModalBox {
 using Dismissal = std::function<void(QMessageBox&)>;
 
 // Runs `act`; when it opens a modal message box, records the box and then
-// dismisses it with `dismiss`. Returns what the first box showed.
+// dismisses it with `dismiss`. Returns what the first box showed. A box that
+// is still open a second after its dismissal fails the current test.
 SeenModalBox whileAnsweringModalBox(const std::function<void()>& act, const Dismissal& dismiss);
 
 // Dismissals a user can choose.
