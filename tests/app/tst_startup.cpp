@@ -6,6 +6,8 @@
 #include <app/startup.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -53,6 +55,7 @@ private slots:
     void preloadChangesNothingButTheThread();
     void messageBoxesUseTheWindowsFace();
     void preloadEndsCleanlyWhetherAwaitedOrNot();
+    void docksFindTheDesktopEntry();
 };
 
 void StartupTest::preloadChangesNothingButTheThread()
@@ -81,6 +84,19 @@ void StartupTest::preloadEndsCleanlyWhetherAwaitedOrNot()
     app::FontConfigurationPreload awaitedTwice;
     awaitedTwice.wait();
     awaitedTwice.wait();
+}
+
+// Wayland docks match windows to the desktop file name, X11 docks to the
+// window class, which Qt takes from the application name.
+void StartupTest::docksFindTheDesktopEntry()
+{
+    app::prepareApplication(application());
+    QCOMPARE(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"),
+             QFileInfo(QStringLiteral(TARVO_DESKTOP_FILE)).fileName());
+    QFile entry(QStringLiteral(TARVO_DESKTOP_FILE));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral("StartupWMClass=") + QApplication::applicationName()));
 }
 
 QTEST_MAIN(StartupTest)
