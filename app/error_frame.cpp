@@ -12,10 +12,10 @@ namespace app {
 namespace {
 
 // The report itself may fail, e.g. when memory is short; then stderr has to do.
-void reportSafely(int number) noexcept
+void reportSafely(const std::function<void()>& report, int number) noexcept
 {
     try {
-        reportError(number);
+        report();
     } catch (...) {
         qCritical("Tarvo: run-time error %d could not be reported", number);
     }
@@ -23,19 +23,25 @@ void reportSafely(int number) noexcept
 
 }  // namespace
 
-void runInErrorFrame(const std::function<void()>& handler) noexcept
+void runInErrorFrame(const std::function<void()>& handler, const AfterReport& afterReport) noexcept
 {
     try {
         handler();
     } catch (const calc::RunTimeError& error) {
-        reportSafely(error.number());
+        reportSafely(
+            [&] {
+                reportRunTimeError(error);
+                if (afterReport)
+                    afterReport(error);
+            },
+            error.number());
     } catch (const std::bad_alloc&) {
-        reportSafely(outOfMemoryErrorNumber);
+        reportSafely([] { reportError(outOfMemoryErrorNumber); }, outOfMemoryErrorNumber);
     } catch (const std::exception& error) {
         qCritical("Tarvo: internal error: %s", error.what());
-        reportSafely(internalErrorNumber);
+        reportSafely([] { reportError(internalErrorNumber); }, internalErrorNumber);
     } catch (...) {
-        reportSafely(internalErrorNumber);
+        reportSafely([] { reportError(internalErrorNumber); }, internalErrorNumber);
     }
 }
 

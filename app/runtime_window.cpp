@@ -1,13 +1,14 @@
 #include "runtime_window.h"
 
 #include "error_frame.h"
+#include "label.h"
 #include "text_box.h"
 #include "window_builder.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 #include <stdexcept>
+#include <utility>
 
 namespace app {
 
@@ -35,9 +36,9 @@ Widget& RuntimeWindow::controlOfKind(std::string_view controlName) const
     return *widget;
 }
 
-QLabel& RuntimeWindow::label(std::string_view controlName) const
+Label& RuntimeWindow::label(std::string_view controlName) const
 {
-    return controlOfKind<QLabel>(controlName);
+    return controlOfKind<Label>(controlName);
 }
 
 QLineEdit& RuntimeWindow::textBox(std::string_view controlName) const
@@ -52,12 +53,23 @@ QPushButton& RuntimeWindow::button(std::string_view controlName) const
 
 void RuntimeWindow::onClick(std::string_view controlName, Handler handler)
 {
-    auto run = [this, handler = std::move(handler)] { runInErrorFrame([&] { handler(*this); }); };
+    auto run = [this, handler = std::move(handler)] {
+        runInErrorFrame([&] { handler(*this); },
+                        [this](const calc::RunTimeError& error) {
+                            if (errorFollowUp_)
+                                errorFollowUp_(*this, error);
+                        });
+    };
     QWidget& target = control(controlName);
     if (auto* box = qobject_cast<TextBox*>(&target))
         connect(box, &TextBox::clicked, this, run);
     else
         connect(&controlOfKind<QPushButton>(controlName), &QPushButton::clicked, this, run);
+}
+
+void RuntimeWindow::afterErrorReport(ErrorFollowUp followUp)
+{
+    errorFollowUp_ = std::move(followUp);
 }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "label.h"
 #include "window_description.h"
 
 #include <QWidget>
@@ -9,9 +10,12 @@
 #include <string>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace calc {
+class RunTimeError;
+}
 
 namespace app {
 
@@ -28,6 +32,7 @@ class RuntimeWindow : public QWidget {
     Q_OBJECT
 public:
     using Handler = std::function<void(RuntimeWindow&)>;
+    using ErrorFollowUp = std::function<void(RuntimeWindow&, const calc::RunTimeError&)>;
 
     explicit RuntimeWindow(const WindowDescription& description, QWidget* parent = nullptr);
 
@@ -35,7 +40,7 @@ public:
     std::string_view name() const { return name_; }
 
     QWidget& control(std::string_view controlName) const;
-    QLabel& label(std::string_view controlName) const;
+    Label& label(std::string_view controlName) const;
     QLineEdit& textBox(std::string_view controlName) const;
     QPushButton& button(std::string_view controlName) const;
 
@@ -43,12 +48,17 @@ public:
     // text box once the click has placed the caret. One handler per control.
     void onClick(std::string_view controlName, Handler handler);
 
+    // Runs `followUp` once the user has dismissed the report of a run-time
+    // error that ended one of the window's handlers.
+    void afterErrorReport(ErrorFollowUp followUp);
+
 private:
     template <typename Widget>
     Widget& controlOfKind(std::string_view controlName) const;
 
     std::string name_;
     std::map<std::string, QWidget*, std::less<>> controls_;
+    ErrorFollowUp errorFollowUp_;
 };
 
 }  // namespace app

@@ -35,6 +35,7 @@ RuntimeWindow& showSingleInstance(std::string_view name, const WindowFactory& cr
         window->setAttribute(Qt::WA_DeleteOnClose);
         instances()[std::string(name)] = window;
     }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);  // restored when minimised
     window->show();
     window->raise();
     window->activateWindow();

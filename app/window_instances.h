@@ -13,8 +13,8 @@ namespace app {
 using WindowFactory = std::function<std::unique_ptr<RuntimeWindow>()>;
 
 // Shows the one instance of the window named `name`: creates it with `create`
-// when none is open, then shows it modeless without an owner and brings it to
-// the front. Closing the window discards the instance; the next call creates
+// when none is open, then shows it modeless without an owner, restores it when
+// minimised and brings it to the front. Closing the window discards the instance; the next call creates
 // it afresh.
 RuntimeWindow& showSingleInstance(std::string_view name, const WindowFactory& create);
 

@@ -5,6 +5,7 @@
 #include <app/message_box.h>
 #include <calc/run_time_error.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include <functional>
@@ -29,9 +30,12 @@ struct Held {
 class ErrorFrameTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { tests::useButtonIconStyle(); }
     void errorsEndTheHandlerAndAreReported_data();
     void errorsEndTheHandlerAndAreReported();
     void aHandlerWithoutErrorShowsNoReport();
+    void runTimeErrorsAreFollowedUpOnceReported_data();
+    void runTimeErrorsAreFollowedUpOnceReported();
     void messageBoxShowsThePromptAndChineseButtons_data();
     void messageBoxShowsThePromptAndChineseButtons();
 };
@@ -84,6 +88,7 @@ void ErrorFrameTest::errorsEndTheHandlerAndAreReported()
     QCOMPARE(report.title, QStringLiteral("Tarvo"));
     QVERIFY2(report.text.contains(number) && report.text.contains(description), qPrintable(report.text));
     QCOMPARE(report.buttonTexts, QStringList{ok});
+    QVERIFY(!report.buttonIcons);
     QCOMPARE(report.modality, Qt::ApplicationModal);
 }
 
@@ -94,6 +99,37 @@ void ErrorFrameTest::aHandlerWithoutErrorShowsNoReport()
         tests::whileAnsweringModalBox([&] { app::runInErrorFrame([&] { ran = true; }); }, tests::closingTheWindow());
     QVERIFY(ran);
     QVERIFY(!report.seen);
+}
+
+void ErrorFrameTest::runTimeErrorsAreFollowedUpOnceReported_data()
+{
+    QTest::addColumn<std::function<void()>>("raise");
+    QTest::addColumn<int>("followedUp");  // the number the follow-up saw; 0: not called
+    QTest::newRow("run-time error") << std::function<void()>([] { throw calc::RunTimeError::overflow(); }) << 6;
+    QTest::newRow("out of memory") << std::function<void()>([] { throw std::bad_alloc(); }) << 0;
+    QTest::newRow("no error") << std::function<void()>([] {}) << 0;
+}
+
+void ErrorFrameTest::runTimeErrorsAreFollowedUpOnceReported()
+{
+    QFETCH(std::function<void()>, raise);
+    QFETCH(int, followedUp);
+    int seenNumber = 0;
+    bool reportDismissed = false;
+    bool followedUpAfterTheReport = false;
+    tests::whileAnsweringModalBox(
+        [&] {
+            app::runInErrorFrame(raise, [&](const calc::RunTimeError& error) {
+                seenNumber = error.number();
+                followedUpAfterTheReport = reportDismissed && QApplication::activeModalWidget() == nullptr;
+            });
+        },
+        [&](QMessageBox& box) {
+            reportDismissed = true;
+            tests::clickButtonWithText(box, ok);
+        });
+    QCOMPARE(seenNumber, followedUp);
+    QCOMPARE(followedUpAfterTheReport, followedUp != 0);
 }
 
 void ErrorFrameTest::messageBoxShowsThePromptAndChineseButtons_data()
@@ -121,6 +157,7 @@ void ErrorFrameTest::messageBoxShowsThePromptAndChineseButtons()
     QCOMPARE(box.text, QStringLiteral("方程无实根"));
     QCOMPARE(box.buttonTexts, (QStringList{QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")}));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QVERIFY(!box.buttonIcons);
     QCOMPARE(box.modality, Qt::ApplicationModal);
 }
 

@@ -39,6 +39,8 @@ private slots:
     void typingStopsAtTheLimit();
     void pastingKeepsWhatFits_data();
     void pastingKeepsWhatFits();
+    void undoOutlivesARefusal_data();
+    void undoOutlivesARefusal();
     void clickSelectsAllThenTypingReplaces();
 };
 
@@ -108,10 +110,46 @@ void TextBoxTest::pastingKeepsWhatFits()
     box.setText(before);
     box.setCursorPosition(caret);
     QApplication::clipboard()->setText(pasted);
-    box.paste();
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box.text(), after);
-    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);  // the keyboard way changes nothing more
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);  // a full box takes no more
     QCOMPARE(box.text(), after);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);  // the trimmed paste is one edit
+    QCOMPARE(box.text(), before);
+}
+
+// Whatever the limit refuses, the edits before it can still be undone.
+void TextBoxTest::undoOutlivesARefusal_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fourth character") << "123" << "" << "123";
+    QTest::newRow("fourth astral character") << "1" + grin + ji << "" << "1" + grin + ji;
+    QTest::newRow("paste into a full box") << "123" << "4" << "123";
+    QTest::newRow("paste trimmed") << "1" << "2345" << "123";
+}
+
+void TextBoxTest::undoOutlivesARefusal()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    app::TextBox box;
+    box.setCharacterLimit(3);
+    box.setText(QStringLiteral("0"));
+    box.selectAll();
+    typeCharacters(box, typed);
+    if (pasted.isEmpty()) {
+        typeCharacters(box, QStringLiteral("4"));
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(box.text(), shown);
+    while (box.isUndoAvailable())
+        box.undo();
+    QCOMPARE(box.text(), QStringLiteral("0"));
 }
 
 void TextBoxTest::clickSelectsAllThenTypingReplaces()

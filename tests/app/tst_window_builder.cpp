@@ -2,6 +2,7 @@
 #include <app/runtime_window.h>
 #include <app/window_builder.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,7 +61,7 @@ private slots:
     void colouredLabelsStayReadableInADarkTheme();
     void labelsClipAndNeverGrow();
     void labelsLieBeneathButtonsAndBoxes();
-    void returnKeyClicksNoButton();
+    void enterClicksOnlyTheFocusedButton();
     void lookupsRejectUnknownNamesAndKinds_data();
     void lookupsRejectUnknownNamesAndKinds();
 };
@@ -168,18 +169,31 @@ void WindowBuilderTest::labelsLieBeneathButtonsAndBoxes()
     QCOMPARE(window.childAt(120, 65), &window.control("Over"));   // where nothing else is
 }
 
-void WindowBuilderTest::returnKeyClicksNoButton()
+// No button is a default button: Enter in a box clicks nothing. On a focused
+// button Enter clicks it once, however long the key is held.
+void WindowBuilderTest::enterClicksOnlyTheFocusedButton()
 {
     app::RuntimeWindow window(description);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QSignalSpy clicks(&window.button("Button"), &QPushButton::clicked);
+    QPushButton& button = window.button("Button");
+    QSignalSpy clicks(&button, &QPushButton::clicked);
     QCOMPARE(QApplication::focusWidget(), &window.control("Box"));
+    QCOMPARE(window.textBox("Box").selectedText(), QStringLiteral("0"));  // typing replaces it
     QTest::keyClick(&window.control("Box"), Qt::Key_Return);
-    QTest::keyClick(&window.control("Box"), Qt::Key_Enter);
+    QTest::keyClick(&window.control("Box"), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(clicks.count(), 0);
+    QVERIFY(!button.isDefault());
     QTest::keyClick(&window.control("Box"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &window.control("Button"));
+    QCOMPARE(QApplication::focusWidget(), &button);
+    QVERIFY(!button.isDefault());
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 3);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&button, &repeated);
+    QCOMPARE(clicks.count(), 3);
 }
 
 void WindowBuilderTest::lookupsRejectUnknownNamesAndKinds_data()

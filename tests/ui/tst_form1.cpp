@@ -4,9 +4,12 @@
 
 #include <app/runtime_window.h>
 #include <app/startup.h>
+#include <app/window_instances.h>
 #include <ui/main/form1.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QEvent>
 #include <QApplication>
 #include <QLabel>
@@ -21,7 +24,8 @@ namespace {
 const QStringList slotNames{"Label5", "Label6", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
 const QString yes = QStringLiteral("是(&Y)");
 
-// Records each slot write in order: a slot's tooltip is set with its caption.
+// Records each slot write in order: a slot's tooltip is set with each caption,
+// to the caption where it is cut off and to nothing otherwise.
 class SlotWrites : public QObject {
 public:
     explicit SlotWrites(const app::RuntimeWindow& form)
@@ -59,6 +63,11 @@ private slots:
     void messagesAnsweredAnyWayLeaveEverySlot();
     void runTimeErrorsAreReportedAndTheProgramGoesOn_data();
     void runTimeErrorsAreReportedAndTheProgramGoesOn();
+    void enterOnAButtonClicksIt_data();
+    void enterOnAButtonClicksIt();
+    void typingAtStartReplacesTheZero();
+    void slotsCopyTheirWholeText_data();
+    void slotsCopyTheirWholeText();
     void clickIntoABoxSelectsItsText_data();
     void clickIntoABoxSelectsItsText();
     void tabWalksTheFocusOrder();
@@ -78,6 +87,7 @@ private:
 void Form1Test::initTestCase()
 {
     app::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    tests::useButtonIconStyle();
 }
 
 void Form1Test::init()
@@ -237,6 +247,7 @@ void Form1Test::messagesAnsweredAnyWayLeaveEverySlot()
     QCOMPARE(box.text, message);
     QCOMPARE(box.buttonTexts, (QStringList{yes, QStringLiteral("否(&N)")}));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QVERIFY(!box.buttonIcons);
     QCOMPARE(box.modality, Qt::ApplicationModal);
     QCOMPARE(slotTexts(), before);
     QVERIFY(form_->isVisible());
@@ -247,13 +258,25 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("c");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("letter in a") << "x" << "1" << "1" << "13";
-    QTest::newRow("letter in c") << "1" << "2" << "c" << "13";
-    QTest::newRow("empty b") << "1" << "" << "1" << "13";
-    QTest::newRow("full-width digit") << "１" << "1" << "1" << "13";
-    QTest::newRow("exponent too large") << "9E9" << "1" << "1" << "6";
-    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "";
+    QTest::addColumn<QString>("report");  // empty: none
+    QTest::addColumn<QString>("failedBox");  // the box that has the focus afterwards, if any
+    const QString mismatch = QStringLiteral("运行时错误 '13':\n\n类型不匹配\n\n");
+    const QString overflow = QStringLiteral("运行时错误 '6':\n\n溢出\n\n");
+    QTest::newRow("letter in a") << "x" << "1" << "1"
+                                 << mismatch + "系数 a 的输入“x”无法转换为整数。" << "Text1";
+    QTest::newRow("letter in c") << "1" << "2" << "c"
+                                 << mismatch + "系数 c 的输入“c”无法转换为整数。" << "Text3";
+    QTest::newRow("empty b") << "1" << "" << "1"
+                             << mismatch + "系数 b 的输入“”无法转换为整数。" << "Text2";
+    QTest::newRow("full-width digit") << "１" << "1" << "1"
+                                      << mismatch + "系数 a 的输入“１”无法转换为整数。" << "Text1";
+    QTest::newRow("exponent too large") << "9E9" << "1" << "1"
+                                        << overflow + "系数 a 的输入“9E9”无法转换为整数。" << "Text1";
+    QTest::newRow("b too large before a bad c") << "1" << "9e9" << "?"
+                                                << overflow + "系数 b 的输入“9e9”无法转换为整数。" << "Text2";
+    QTest::newRow("discriminant overflows") << "1" << "5e4" << "0"
+                                            << overflow + "判别式 b² − 4ac 超出了整数范围。" << "";
+    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "" << "";
 }
 
 void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
@@ -262,6 +285,7 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
     QFETCH(QString, b);
     QFETCH(QString, c);
     QFETCH(QString, report);
+    QFETCH(QString, failedBox);
     type("Text1", "1");
     type("Text2", "-3");
     type("Text3", "2");
@@ -280,15 +304,89 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
     }
     QVERIFY(seen.seen);
     QCOMPARE(seen.title, QStringLiteral("Tarvo"));
-    QVERIFY2(seen.text.contains(report), qPrintable(seen.text));
+    QCOMPARE(seen.text, report);
+    QVERIFY(!seen.buttonIcons);
     QCOMPARE(slotTexts(), before);
     QVERIFY(form_->isVisible());
+    if (failedBox.isEmpty()) {
+        QCOMPARE(form_->focusWidget(), &form_->control("Command1"));  // where the click left it
+    } else {  // ready to be typed over
+        QLineEdit& box = form_->textBox(failedBox.toStdString());
+        QTRY_COMPARE(QApplication::focusWidget(), &box);
+        QCOMPARE(box.selectedText(), box.text());
+    }
 
     type("Text1", "1");
     type("Text2", "2");
     type("Text3", "1");
     click("Command1");
     QCOMPARE(slotTexts(), (QStringList{"-1", "-1", "0", "2", "2", "0", "2", "2"}));
+}
+
+void Form1Test::enterOnAButtonClicksIt_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const auto& [name, key] : {std::pair{"Return", Qt::Key_Return}, std::pair{"Enter", Qt::Key_Enter}}) {
+        for (const char* button : {"Command1", "Command2", "Command3", "Command4"})
+            QTest::addRow("%s on %s", name, button) << button << int(key);
+    }
+}
+
+// Each button shows that it was clicked: a message, a window, cleared boxes.
+void Form1Test::enterOnAButtonClicksIt()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    form_->textBox("Text3").setText(QStringLiteral("7"));  // 0, 0, 7: no solution
+    QPushButton& focused = form_->button(button.toStdString());
+    focused.setFocus(Qt::TabFocusReason);
+    const tests::SeenModalBox box = tests::whileAnsweringModalBox(
+        [&] { QTest::keyClick(&focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier); },
+        tests::clickingButton(yes));
+    QCOMPARE(box.text, button == "Command1" ? QStringLiteral("方程无解") : QString());
+    QCOMPARE(app::openInstance("Form2") != nullptr, button == "Command2");
+    QCOMPARE(form_->textBox("Text3").text(), button == "Command3" ? QStringLiteral("0") : QStringLiteral("7"));
+    QCOMPARE(app::openInstance("Form3") != nullptr, button == "Command4");
+}
+
+void Form1Test::typingAtStartReplacesTheZero()
+{
+    QLineEdit& a = form_->textBox("Text1");
+    QCOMPARE(QApplication::focusWidget(), &a);
+    QCOMPARE(a.selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-12"));
+    QCOMPARE(a.text(), QStringLiteral("-12"));
+}
+
+void Form1Test::slotsCopyTheirWholeText_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("x1, cut off") << "Label5" << "1.4142135623731";
+    QTest::newRow("x2, cut off") << "Label6" << "-1.4142135623731";
+    QTest::newRow("discriminant") << "Label8" << "8";
+    QTest::newRow("b, x2 row") << "Label12" << "0";
+    QTest::newRow("2a, x2 row") << "Label13" << "2";
+}
+
+void Form1Test::slotsCopyTheirWholeText()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, text);
+    type("Text1", "1");
+    type("Text2", "0");
+    type("Text3", "-2");
+    click("Command1");
+    QLabel& label = form_->label(slot.toStdString());
+    QCOMPARE(label.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(label.actions().size(), 1);
+    QAction* copy = label.actions().constFirst();
+    QCOMPARE(copy->text(), QStringLiteral("复制"));
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), text);
+    QVERIFY(form_->label("Label14").actions().isEmpty());  // fixed labels offer nothing to copy
 }
 
 void Form1Test::clickIntoABoxSelectsItsText_data()

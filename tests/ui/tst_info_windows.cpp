@@ -37,6 +37,8 @@ private slots:
     void helpClickedTwiceIsOneWindow();
     void mainWindowWorksWithHelpOpen();
     void aboutClosedAndReopenedIsBuiltAfresh();
+    void aMinimisedWindowComesBack_data();
+    void aMinimisedWindowComesBack();
     void captionsAreTheWindowsOwn_data();
     void captionsAreTheWindowsOwn();
     void programOutlivesTheMainWindowWhileHelpIsOpen();
@@ -106,6 +108,31 @@ void InfoWindowsTest::aboutClosedAndReopenedIsBuiltAfresh()
     QVERIFY(first.isNull());  // closing discarded it
     QVERIFY(second);
     QVERIFY(second->isVisible());
+}
+
+void InfoWindowsTest::aMinimisedWindowComesBack_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("help") << "Command2" << "Form2";
+    QTest::newRow("about") << "Command4" << "Form3";
+}
+
+void InfoWindowsTest::aMinimisedWindowComesBack()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    click(qPrintable(button));
+    QPointer<app::RuntimeWindow> opened = app::openInstance(window.toStdString());
+    QVERIFY(opened);
+    opened->showMinimized();
+    QVERIFY(opened->isMinimized());
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    click(qPrintable(button));
+    QCOMPARE(app::openInstance(window.toStdString()), opened.data());
+    QVERIFY(!opened->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(opened));
 }
 
 // Runs the real event loop: it must go on after the main window closes and

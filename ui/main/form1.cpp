@@ -17,6 +17,7 @@ std::unique_ptr<app::RuntimeWindow> createForm1()
     form->onClick("Text1", text1Click);
     form->onClick("Text2", text2Click);
     form->onClick("Text3", text3Click);
+    form->afterErrorReport(focusFailedCoefficient);
     return form;
 }
 

@@ -1,15 +1,17 @@
 #include "form1_handlers.h"
 
+#include <app/label.h>
 #include <app/message_box.h>
 #include <app/runtime_window.h>
 #include <app/window_instances.h>
 #include <calc/calculation.h>
+#include <calc/run_time_error.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 
-#include <QLabel>
 #include <QLineEdit>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -22,13 +24,16 @@ std::string textOf(const app::RuntimeWindow& form, std::string_view box)
     return form.textBox(box).text().toStdString();
 }
 
-// A slot shows its text, and all of it as a tooltip: long roots are cut off at the edge.
+// By calc::Coefficient: A, B, C.
+constexpr std::array<std::string_view, 3> coefficientBoxes{"Text1", "Text2", "Text3"};
+
+// A slot shows its text; one cut off at the edge shows all of it as a tooltip.
 void writeSlot(app::RuntimeWindow& form, std::string_view slot, const std::string& text)
 {
-    QLabel& label = form.label(slot);
+    app::Label& label = form.label(slot);
     const QString caption = QString::fromStdString(text);
     label.setText(caption);
-    label.setToolTip(caption);
+    label.setToolTip(label.isCutOff() ? caption : QString());
 }
 
 void showQuadraticRoots(app::RuntimeWindow& form, const calc::QuadraticRoots& roots)
@@ -101,6 +106,17 @@ void text2Click(app::RuntimeWindow& form)
 void text3Click(app::RuntimeWindow& form)
 {
     selectWholeText(form, "Text3");
+}
+
+void focusFailedCoefficient(app::RuntimeWindow& form, const calc::RunTimeError& error)
+{
+    const auto* failed = std::get_if<calc::CoefficientText>(&error.source());
+    if (failed == nullptr)
+        return;
+    const std::string_view box = coefficientBoxes.at(std::size_t(failed->coefficient));
+    form.activateWindow();  // back from the report, the keys go to the box
+    form.textBox(box).setFocus(Qt::OtherFocusReason);
+    selectWholeText(form, box);
 }
 
 }  // namespace ui::main

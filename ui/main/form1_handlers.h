@@ -4,6 +4,10 @@ namespace app {
 class RuntimeWindow;
 }
 
+namespace calc {
+class RunTimeError;
+}
+
 // The main window's handlers, one per control and event. They run inside the
 // error frame and catch nothing themselves.
 namespace ui::main {
@@ -20,5 +24,9 @@ void command4Click(app::RuntimeWindow& form);
 void text1Click(app::RuntimeWindow& form);
 void text2Click(app::RuntimeWindow& form);
 void text3Click(app::RuntimeWindow& form);
+
+// After the report of an error in a coefficient's text, that box has the
+// focus with its text selected, ready to be typed over.
+void focusFailedCoefficient(app::RuntimeWindow& form, const calc::RunTimeError& error);
 
 }  // namespace ui::main
