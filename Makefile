@@ -46,7 +46,7 @@ run: deps
 		echo "make run: Tarvo needs a graphical session; without one use: xvfb-run -a build/release/app/tarvo"; exit 1; fi
 	build/release/app/tarvo
 
-# PNGs of the main window (fresh and after 1, -3, 2), Help and About, under Xvfb.
+# PNGs of the main window (fresh, after 1, -3, 2 and after 1, 0, -2), Help and About, under Xvfb.
 screenshot: deps
 	cmake --preset release
 	cmake --build --preset release --target tarvo_screenshot

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <calc/run_time_error.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,7 +17,8 @@ inline constexpr int invalidPropertyValueErrorNumber = 380;
 
 struct ErrorReport {
     int number = 0;
-    std::string text;  // UTF-8: the number, then the description
+    std::string text;              // UTF-8: the number, the description, and what it came from
+    calc::ErrorSource source = {};  // where calculate knows it
 };
 
 // The Chinese description of an error number; "未知错误" for one we never raise.
@@ -24,11 +27,15 @@ std::string errorDescription(int number);
 // The report of an error number: "运行时错误 '13':\n\n类型不匹配".
 ErrorReport errorReport(int number);
 
-// Runs one handler to its end or to its first error. A calc::RunTimeError
-// that leaves it becomes the report of its number; running out of memory
-// becomes error 7, an InvalidPropertyValue error 380, and any other exception
-// the internal error 51. The handler's
-// locals are released on the way out; nothing escapes.
+// The same, then a sentence on the coefficient whose text failed ("系数 b 的输入
+// “abc”无法转换为整数。") or on the discriminant that overflowed.
+ErrorReport errorReport(const calc::RunTimeError& error);
+
+// Runs one handler to its end or to its first error, and returns the report of
+// that error. A calc::RunTimeError is reported with its number and source;
+// running out of memory becomes error 7, an InvalidPropertyValue error 380,
+// and any other exception the internal error 51. The handler's locals are
+// released on the way out; nothing escapes.
 std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler) noexcept;
 
 }  // namespace app

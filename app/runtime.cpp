@@ -15,6 +15,7 @@ public:
     }
 
     NativeWindow& window() const { return *window_; }
+    const WindowClass& windowClass() const { return class_; }
 
     void clicked(std::string_view control) override
     {
@@ -69,8 +70,12 @@ NativeWindow* Runtime::openWindow(std::string_view windowName) const
 
 void Runtime::runHandler(Instance& instance, ClickHandler handler)
 {
-    if (const auto report = runInErrorFrame([&] { handler(instance.window()); }))
-        toolkit_.showErrorReport(report->text);
+    const auto report = runInErrorFrame([&] { handler(instance.window()); });
+    if (!report)
+        return;
+    toolkit_.showErrorReport(report->text);
+    if (const ErrorFollowUp followUp = instance.windowClass().afterErrorReport)
+        followUp(instance.window(), *report);
 }
 
 void Runtime::discard(std::string_view windowName)

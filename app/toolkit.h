@@ -34,7 +34,8 @@ public:
     // Shows it modeless without an owner, restored when minimised, in front.
     virtual void show() = 0;
 
-    // Gives `box` the keyboard focus (its selection is left as it is).
+    // Activates the window and gives `box` the keyboard focus; the box's
+    // selection is left as it is.
     virtual void focus(TextBoxRef box) = 0;
 };
 

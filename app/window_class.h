@@ -1,7 +1,9 @@
 #pragma once
 
 #include "control_refs.h"
+#include "error_frame.h"
 #include "form.h"
+#include "toolkit.h"
 #include "window_description.h"
 
 #include <span>
@@ -22,9 +24,14 @@ struct ClickBinding {
     ClickHandler handler;
 };
 
+// Runs once the user has dismissed the report of an error that ended one of
+// the window's handlers, e.g. to put the focus where the error came from.
+using ErrorFollowUp = void (*)(NativeWindow& window, const ErrorReport& report);
+
 struct WindowClass {
     const WindowDescription* description = nullptr;
     std::span<const ClickBinding> clicks{};
+    ErrorFollowUp afterErrorReport = nullptr;
 };
 
 }  // namespace app

@@ -27,6 +27,10 @@ struct FontDescription {
     bool italic = false;
 };
 
+// The font of controls without one of their own (buttons, fraction bars, help
+// texts), in every backend.
+inline constexpr FontDescription windowDefaultFont{.face = "宋体", .points = 9.0};
+
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -43,6 +47,7 @@ struct ControlDescription {
     int height = 0;
     std::optional<FontDescription> font{};  // none: the window's default font
     std::optional<Rgb> backColour{};  // labels; none: the window's face colour
+    bool copyable = false;          // labels: a context menu copies the whole caption
     int maxLength = 0;              // text boxes: most characters (code points); 0: no limit
     int focusOrder = -1;            // place in the Tab chain, counted from 0; -1: not placed
     std::string_view accessibleName{};        // empty: the toolkit's default (a label's text)

@@ -83,11 +83,23 @@ SolveOutcome solveEquation(Coefficients coefficients) {
 }
 
 SolveOutcome calculate(std::string_view a, std::string_view b, std::string_view c) {
+    const auto parse = [](Coefficient coefficient, std::string_view text) {
+        try {
+            return parseCoefficient(text);
+        } catch (const RunTimeError& error) {
+            throw error.from(CoefficientText{coefficient, std::string(text)});
+        }
+    };
     Coefficients coefficients;
-    coefficients.a = parseCoefficient(a);
-    coefficients.b = parseCoefficient(b);
-    coefficients.c = parseCoefficient(c);
-    return solveEquation(coefficients);
+    coefficients.a = parse(Coefficient::A, a);
+    coefficients.b = parse(Coefficient::B, b);
+    coefficients.c = parse(Coefficient::C, c);
+    try {
+        return solveEquation(coefficients);
+    } catch (const RunTimeError& error) {
+        if (error.kind() != ErrorKind::Overflow) throw;
+        throw error.from(DiscriminantRange{});  // the solver's only integer arithmetic that can overflow
+    }
 }
 
 }  // namespace calc

@@ -16,6 +16,12 @@ RunTimeError RunTimeError::overflow() {
     return {ErrorKind::Overflow, 6, "overflow (error 6)"};
 }
 
+RunTimeError RunTimeError::from(ErrorSource source) const {
+    RunTimeError error = *this;
+    error.source_ = std::move(source);
+    return error;
+}
+
 RunTimeError RunTimeError::floatingPoint(FloatingPointCondition condition) {
     const int number = static_cast<int>(condition);
     return {ErrorKind::FloatingPointFault, number,

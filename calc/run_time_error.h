@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <variant>
 
 namespace calc {
 
@@ -19,8 +20,27 @@ enum class FloatingPointCondition {
     DivisionByZero = 11,
 };
 
-// Raised, never returned, by the conversions and the solver. Nothing in calc
-// catches it; the program's shell reports it.
+// The coefficients of a*x^2 + b*x + c, in the order calculate reads them.
+enum class Coefficient { A, B, C };
+
+// A coefficient whose text failed to convert.
+struct CoefficientText {
+    Coefficient coefficient = Coefficient::A;
+    std::string text;  // as given, UTF-8
+
+    friend bool operator==(const CoefficientText&, const CoefficientText&) = default;
+};
+
+// The discriminant b*b - 4*a*c, or a step of it, left the 32-bit range.
+struct DiscriminantRange {
+    friend bool operator==(const DiscriminantRange&, const DiscriminantRange&) = default;
+};
+
+// What an error came from, where calculate knows it; nothing otherwise.
+using ErrorSource = std::variant<std::monostate, CoefficientText, DiscriminantRange>;
+
+// Raised, never returned, by the conversions and the solver. calculate adds
+// its source on the way out; the program's shell reports it.
 class RunTimeError : public std::exception {
 public:
     static RunTimeError typeMismatch();
@@ -30,14 +50,19 @@ public:
     ErrorKind kind() const noexcept { return kind_; }
     // 13 for TypeMismatch, 6 for Overflow, the condition's number otherwise.
     int number() const noexcept { return number_; }
+    const ErrorSource& source() const noexcept { return source_; }
     // An ASCII description for logs and test output, not for the user.
     const char* what() const noexcept override { return what_.c_str(); }
+
+    // The same error, coming from `source`.
+    RunTimeError from(ErrorSource source) const;
 
 private:
     RunTimeError(ErrorKind kind, int number, std::string what);
 
     ErrorKind kind_;
     int number_;
+    ErrorSource source_;
     std::string what_;
 };
 

@@ -20,40 +20,17 @@ int CodePointLimit::characterCount(QStringView text)
     return count;
 }
 
-qsizetype CodePointLimit::utf16Offset(QStringView text, int characters)
+QStringView CodePointLimit::leadingCharacters(QStringView text, int count)
 {
-    qsizetype offset = 0;
-    for (; characters > 0 && offset < text.size(); --characters)
-        offset += isPairAt(text, offset) ? 2 : 1;
-    return offset;
+    qsizetype end = 0;
+    for (int taken = 0; taken < count && end < text.size(); ++taken)
+        end += isPairAt(text, end) ? 2 : 1;
+    return text.first(end);
 }
 
-QValidator::State CodePointLimit::validate(QString& input, int& pos) const
+QValidator::State CodePointLimit::validate(QString& input, int&) const
 {
-    int excess = characterCount(input) - limit_;
-    if (excess <= 0)
-        return Acceptable;
-    // Remove whole characters ending at the caret: what was just typed or pasted.
-    qsizetype end = pos;
-    if (end > 0 && end < input.size() && isPairAt(input, end - 1))
-        ++end;  // the caret sits inside a pair; keep it whole
-    qsizetype start = end;
-    while (excess > 0 && start > 0) {
-        start -= (start >= 2 && isPairAt(input, start - 2)) ? 2 : 1;
-        --excess;
-    }
-    input.remove(start, end - start);
-    pos = int(start);
-    if (excess > 0) {  // the caret was too near the start: trim the end instead
-        qsizetype cut = input.size();
-        while (excess > 0 && cut > 0) {
-            cut -= (cut >= 2 && isPairAt(input, cut - 2)) ? 2 : 1;
-            --excess;
-        }
-        input.truncate(cut);
-        pos = std::min(pos, int(cut));
-    }
-    return Acceptable;
+    return characterCount(input) <= limit_ ? Acceptable : Invalid;
 }
 
 }  // namespace app::qt

@@ -5,9 +5,9 @@
 namespace app::qt {
 
 // Holds a text box to at most `limit` characters, counting a character outside
-// the Basic Multilingual Plane (a surrogate pair) as one and never splitting it.
-// Typing beyond the limit is refused; of a paste only the part that fits is kept:
-// the excess is removed just before the caret, where the new text ends.
+// the Basic Multilingual Plane (a surrogate pair) as one. An edit that would
+// go beyond the limit is refused whole, so the box undoes it and keeps its
+// undo history; TextBox then inserts the part of it that fits.
 class CodePointLimit : public QValidator {
     Q_OBJECT
 public:
@@ -18,9 +18,9 @@ public:
     // The number of characters of `text`, a surrogate pair counting as one.
     static int characterCount(QStringView text);
 
-    // The UTF-16 offset after the first `characters` characters of `text`, or
-    // its end when it has fewer.
-    static qsizetype utf16Offset(QStringView text, int characters);
+    // The first `count` characters of `text`, never splitting a pair; none for
+    // a count below one.
+    static QStringView leadingCharacters(QStringView text, int count);
 
 private:
     int limit_;

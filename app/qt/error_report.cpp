@@ -1,5 +1,7 @@
 #include "error_report.h"
 
+#include "message_box.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -10,6 +12,7 @@ void showErrorReport(std::string_view text)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarvo"),
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    removeButtonIcons(box);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -2,22 +2,47 @@
 
 #include <QLabel>
 
+class QPainter;
+
 namespace app::qt {
 
-// A caption: plain text from the top-left corner, wrapped at blanks and between
-// Chinese characters, cut off at the label's edges, never growing.
+// A caption: plain text from the top-left corner, broken into lines only after
+// blanks and between Chinese characters (caption_lines.h), cut off at the
+// label's right and bottom edges, never growing.
 //
 // Lines are laid out with the metrics of the named Chinese faces: the first
 // baseline 0.86 em below the top, each further line 1.15 em lower. The CJK faces
 // that stand in for them have a taller ascent and line spacing, which would push
-// captions out of labels sized for the named faces.
+// captions out of labels sized for the named faces. Their glyphs may still reach
+// a little above or left of the label (the radical sign's bar, an italic's
+// slant); that ink is kept.
+//
+// The window's LabelLayer paints the background and the caption; the widget
+// itself is transparent and only takes the mouse: tooltips, context menus.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(const QString& caption, QWidget* parent);
 
+    // Where the caption's ink may fall, in the parent's coordinates.
+    QRect inkArea() const;
+
+    // Whether part of the caption is not shown: a line wider than the label,
+    // or a line that starts below its bottom edge.
+    bool isCutOff() const;
+
+    // A context menu with "复制", which copies the whole caption, cut off or not.
+    void offerCopy();
+
+    // The painter works in the parent's coordinates.
+    void paintBackground(QPainter& painter) const;
+    void paintCaption(QPainter& painter) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString announcedCaption_;  // the caption whose ink area the parent last repainted
 };
 
 }  // namespace app::qt

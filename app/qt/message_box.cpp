@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace app::qt {
@@ -20,10 +21,17 @@ MessageBoxAnswer showMessageBox(const MessageBoxRequest& request)
     // Fixed texts: installed translations may name these buttons otherwise.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    removeButtonIcons(box);
     box.setEscapeButton(QMessageBox::No);  // so that Esc and the close button dismiss it too
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
+}
+
+void removeButtonIcons(QMessageBox& box)
+{
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
 }
 
 }  // namespace app::qt

@@ -1,13 +1,13 @@
 #include "qt_window.h"
 
 #include "code_point_limit.h"
+#include "label.h"
 #include "text_box.h"
 #include "window_builder.h"
 
 #include <app/form.h>
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -71,9 +71,9 @@ QWidget& QtWindow::control(std::string_view name) const
     return *found->second;
 }
 
-QLabel& QtWindow::label(LabelRef label) const
+Label& QtWindow::label(LabelRef label) const
 {
-    return *qobject_cast<QLabel*>(&control(label.name));
+    return *qobject_cast<Label*>(&control(label.name));
 }
 
 QLineEdit& QtWindow::textBox(TextBoxRef box) const
@@ -101,7 +101,7 @@ void QtWindow::setSelStart(TextBoxRef box, int start)
     if (start < 0)
         throw InvalidPropertyValue("a selection cannot start before the text");
     QLineEdit& edit = textBox(box);
-    edit.setCursorPosition(int(CodePointLimit::utf16Offset(edit.text(), start)));
+    edit.setCursorPosition(int(CodePointLimit::leadingCharacters(edit.text(), start).size()));
 }
 
 void QtWindow::setSelLength(TextBoxRef box, int length)
@@ -112,13 +112,17 @@ void QtWindow::setSelLength(TextBoxRef box, int length)
     const int start = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
     const QString text = edit.text();
     const int startCharacters = CodePointLimit::characterCount(QStringView(text).left(start));
-    const qsizetype end = CodePointLimit::utf16Offset(text, startCharacters + length);
+    const qsizetype end = CodePointLimit::leadingCharacters(text, startCharacters + length).size();
     edit.setSelection(start, int(end - start));
 }
 
+// A slot's tooltip shows its whole text, but only when the slot cuts it off.
 void QtWindow::setCaption(LabelRef label, std::string_view caption)
 {
-    this->label(label).setText(fromUtf8(caption));
+    Label& widget = this->label(label);
+    const QString text = fromUtf8(caption);
+    widget.setText(text);
+    widget.setToolTip(widget.isCutOff() ? text : QString());
 }
 
 void QtWindow::show()
@@ -131,6 +135,7 @@ void QtWindow::show()
 
 void QtWindow::focus(TextBoxRef box)
 {
+    widget_->activateWindow();  // back from a modal box, the keys go to this window
     textBox(box).setFocus(Qt::OtherFocusReason);
 }
 

@@ -10,11 +10,12 @@
 #include <string>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace app::qt {
+
+class Label;
 
 // A window of the Qt backend: the widgets built from a description, the
 // handlers' operations on them, and the clicks and the close reported to the
@@ -39,12 +40,13 @@ public:
 
     // The widgets, for tests and tools that drive the window as a user would.
     QWidget& widget() const { return *widget_; }
-    QLabel& label(LabelRef label) const;
+    Label& label(LabelRef label) const;
     QLineEdit& textBox(TextBoxRef box) const;
     QPushButton& button(ButtonRef button) const;
+    // By the table's name; throws std::out_of_range for a name it lacks.
+    QWidget& control(std::string_view name) const;
 
 private:
-    QWidget& control(std::string_view name) const;
 
     Shell& shell_;
     QPointer<QWidget> widget_;

@@ -44,6 +44,9 @@ void prepareIdentity(QApplication& application)
     loadQtTranslations(application, chinese);
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
+    // Docks match the window to the desktop entry, and so to its icon, by this
+    // name on Wayland and by the application name (the window class) on X11.
+    QApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
 }
 

@@ -1,10 +1,11 @@
 #include "window_builder.h"
 
+#include "button.h"
 #include "fonts.h"
 #include "label.h"
+#include "label_layer.h"
 #include "text_box.h"
 
-#include <QPushButton>
 #include <QString>
 
 #include <algorithm>
@@ -34,10 +35,13 @@ void applyFont(QWidget& widget, const ControlDescription& description)
         widget.setFont(toQFont(*description.font));
 }
 
-QWidget* makeLabel(QWidget& window, const ControlDescription& description)
+QWidget* makeLabel(QWidget& window, const ControlDescription& description, LabelLayer& layer)
 {
     auto* label = new Label(captionText(description.text), &window);
+    layer.addLabel(*label);
     applyFont(*label, description);
+    if (description.copyable)
+        label->offerCopy();
     if (description.backColour) {
         const Rgb colour = *description.backColour;
         QPalette palette = label->palette();
@@ -62,19 +66,16 @@ QWidget* makeTextBox(QWidget& window, const ControlDescription& description)
 
 QWidget* makeButton(QWidget& window, const ControlDescription& description)
 {
-    auto* button = new QPushButton(fromUtf8(description.text), &window);
+    auto* button = new Button(fromUtf8(description.text), &window);
     applyFont(*button, description);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setFocusPolicy(Qt::StrongFocus);  // some platforms leave buttons out of the Tab chain
     return button;
 }
 
-QWidget* makeControl(QWidget& window, const ControlDescription& description)
+QWidget* makeControl(QWidget& window, const ControlDescription& description, LabelLayer& layer)
 {
     switch (description.kind) {
     case ControlKind::Label:
-        return makeLabel(window, description);
+        return makeLabel(window, description, layer);
     case ControlKind::TextBox:
         return makeTextBox(window, description);
     case ControlKind::Button:
@@ -89,7 +90,11 @@ void applyFocusOrder(const std::vector<std::pair<int, QWidget*>>& placed)
         return;
     for (std::size_t i = 1; i < placed.size(); ++i)
         QWidget::setTabOrder(placed[i - 1].second, placed[i].second);
-    placed.front().second->setFocus(Qt::OtherFocusReason);  // the window opens focused there
+    // The window opens focused there; typing into a box replaces its text.
+    QWidget& first = *placed.front().second;
+    first.setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(&first))
+        box->selectAll();
 }
 
 }  // namespace
@@ -108,10 +113,11 @@ std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
     window.setFont(toQFont(windowDefaultFont));
     window.setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
 
+    auto* labelLayer = new LabelLayer(window);
     std::map<std::string, QWidget*, std::less<>> controls;
     std::vector<std::pair<int, QWidget*>> focusPlaces;
     for (const ControlDescription& control : description.controls) {
-        QWidget* widget = makeControl(window, control);
+        QWidget* widget = makeControl(window, control, *labelLayer);
         widget->setObjectName(fromUtf8(control.name));
         widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top),
                             twipsToPixels(control.width), twipsToPixels(control.height));

@@ -8,8 +8,9 @@
 #include <string>
 
 // The rules by which a description becomes widgets: twips to pixels, fonts,
-// opaque plain-text labels beneath the other controls, limited text boxes,
-// buttons that are never default, the focus order, and a window of fixed size.
+// opaque plain-text labels beneath the other controls and painted by one
+// layer, limited text boxes, buttons that are never default, the focus order
+// with the first box's text selected, and a window of fixed size.
 namespace app::qt {
 
 // Twips to device-independent pixels, rounded to the nearest pixel.

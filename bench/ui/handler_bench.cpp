@@ -1,5 +1,6 @@
 // Latency of the main window's handlers, from the click to the last slot
 // written. Runs on whatever platform QT_QPA_PLATFORM names (offscreen in make).
+#include <app/qt/label.h>
 #include <app/qt/startup.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -34,8 +36,15 @@ void openHelp(app::Form& form)
     form.shell().showWindow("Help");
 }
 
+// Records, after the report, what the error came from.
+void followUp(app::NativeWindow& window, const app::ErrorReport& report)
+{
+    if (std::holds_alternative<calc::DiscriminantRange>(report.source))
+        window.focus(text1);
+}
+
 constexpr std::array mainClicks{app::ClickBinding{command1, runMainAction}, app::ClickBinding{text1, openHelp}};
-const std::array windows{app::WindowClass{&main, mainClicks}, app::WindowClass{&help, {}}};
+const std::array windows{app::WindowClass{&main, mainClicks, followUp}, app::WindowClass{&help, {}}};
 
 class FakeToolkit;
 
@@ -152,6 +161,16 @@ TEST_F(RuntimeTest, AnErrorEndsTheHandlerIsReportedAndTheProgramGoesOn)
     click("Main", "Command1");
     EXPECT_EQ(toolkit.log, (std::vector<std::string>{"create Main", "show Main", "message before",
                                                      "report 运行时错误 '13':\n\n类型不匹配", "message again"}));
+}
+
+TEST_F(RuntimeTest, TheWindowFollowsUpAnErrorOnceItIsReported)
+{
+    runtime.showWindow("Main");
+    mainAction = [](app::Form&) { throw calc::RunTimeError::overflow().from(calc::DiscriminantRange{}); };
+    click("Main", "Command1");
+    EXPECT_EQ(toolkit.log, (std::vector<std::string>{"create Main", "show Main",
+                                                     "report 运行时错误 '6':\n\n溢出\n\n判别式 b² − 4ac 超出了整数范围。",
+                                                     "focus Text1"}));
 }
 
 }  // namespace

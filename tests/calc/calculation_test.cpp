@@ -16,6 +16,9 @@
 
 namespace {
 
+using calc::Coefficient;
+using calc::CoefficientText;
+using calc::DiscriminantRange;
 using calc::ErrorKind;
 using calc::RunTimeError;
 
@@ -96,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Message,
 struct ErrorCase {
     std::string_view a, b, c;
     ErrorKind kind;
+    calc::ErrorSource source;
 };
 
 void PrintTo(const ErrorCase& e, std::ostream* os) { *os << '"' << e.a << "\", \"" << e.b << "\", \"" << e.c << '"'; }
@@ -108,22 +112,23 @@ TEST_P(Error, EndsTheCalculation) {
         ADD_FAILURE() << "no error";
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.kind(), GetParam().kind);
+        EXPECT_TRUE(e.source() == GetParam().source);
     }
 }
 
 // The first failing text decides: a later text that would fail differently is never read.
 INSTANTIATE_TEST_SUITE_P(
     Examples, Error,
-    testing::Values(ErrorCase{"1e9", "0", "0", ErrorKind::Overflow},       // at 4·a
-                    ErrorCase{"1", "2e9", "0", ErrorKind::Overflow},       // at b·b
-                    ErrorCase{"999", "0", "9e6", ErrorKind::Overflow},     // at (4·a)·c
-                    ErrorCase{"1", "46341", "-1", ErrorKind::Overflow},    // at b·b
-                    ErrorCase{"-1", "46340", "536870912", ErrorKind::Overflow},  // r - q
-                    ErrorCase{"1", "", "abc", ErrorKind::TypeMismatch},
-                    ErrorCase{"1", "", "9e9", ErrorKind::TypeMismatch},
-                    ErrorCase{"9e9", "x", "x", ErrorKind::Overflow},
-                    ErrorCase{"x", "9e9", "9e9", ErrorKind::TypeMismatch},
-                    ErrorCase{"0", "0", "x", ErrorKind::TypeMismatch}));
+    testing::Values(ErrorCase{"1e9", "0", "0", ErrorKind::Overflow, DiscriminantRange{}},       // at 4·a
+                    ErrorCase{"1", "2e9", "0", ErrorKind::Overflow, DiscriminantRange{}},       // at b·b
+                    ErrorCase{"999", "0", "9e6", ErrorKind::Overflow, DiscriminantRange{}},     // at (4·a)·c
+                    ErrorCase{"1", "46341", "-1", ErrorKind::Overflow, DiscriminantRange{}},    // at b·b
+                    ErrorCase{"-1", "46340", "536870912", ErrorKind::Overflow, DiscriminantRange{}},  // r - q
+                    ErrorCase{"1", "", "abc", ErrorKind::TypeMismatch, CoefficientText{Coefficient::B, ""}},
+                    ErrorCase{"1", "", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::B, ""}},
+                    ErrorCase{"9e9", "x", "x", ErrorKind::Overflow, CoefficientText{Coefficient::A, "9e9"}},
+                    ErrorCase{"x", "9e9", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::A, "x"}},
+                    ErrorCase{"0", "0", " x ", ErrorKind::TypeMismatch, CoefficientText{Coefficient::C, " x "}}));
 
 TEST(SolveEquation, TakesMinusBExactly) {
     const calc::SolveOutcome outcome = calc::solveEquation({0, std::numeric_limits<std::int32_t>::min(), 1});

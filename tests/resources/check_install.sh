@@ -39,6 +39,7 @@ desktop="$share/applications/$app_id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
 grep -qx "Exec=tarvo" "$desktop" || fail "the desktop entry starts another program"
+grep -qx "StartupWMClass=Tarvo" "$desktop" || fail "the desktop entry names another window class"
 grep -q '^Name\[zh_CN\]=' "$desktop" || fail "the desktop entry has no Chinese name"
 grep -q '^Comment\[zh_CN\]=' "$desktop" || fail "the desktop entry has no Chinese comment"
 

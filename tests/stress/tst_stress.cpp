@@ -5,8 +5,9 @@
 //
 // TARVO_STRESS_EVENTS sets the number of events (default 2000),
 // TARVO_STRESS_SEED the seed.
-#include "../support/modal_box.h"
+#include <tests/support/modal_box.h>
 
+#include <app/qt/label.h>
 #include <app/qt/startup.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>

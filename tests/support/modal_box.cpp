@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -20,8 +21,10 @@ SeenModalBox whileAnsweringModalBox(const std::function<void()>& act, const Dism
         seen.seen = true;
         seen.title = box->windowTitle();
         seen.text = box->text();
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             seen.buttonTexts << button->text();
+            seen.buttonIcons = seen.buttonIcons || !button->icon().isNull();
+        }
         seen.icon = box->icon();
         seen.modality = box->windowModality();
         poll.stop();
@@ -65,6 +68,26 @@ Dismissal pressingEscape()
 Dismissal closingTheWindow()
 {
     return [](QMessageBox& box) { box.close(); };
+}
+
+namespace {
+
+class ButtonIconStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
+
+void useButtonIconStyle()
+{
+    QApplication::setStyle(new ButtonIconStyle);
 }
 
 void closeAllWindows()

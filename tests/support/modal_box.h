@@ -14,6 +14,7 @@ struct SeenModalBox {
     QString title;
     QString text;
     QStringList buttonTexts;  // in the box's order
+    bool buttonIcons = false;  // some button shows a picture beside its text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::WindowModality modality = Qt::NonModal;
 };
@@ -30,6 +31,11 @@ void clickButtonWithText(QMessageBox& box, const QString& text);
 Dismissal clickingButton(const QString& text);
 Dismissal pressingEscape();
 Dismissal closingTheWindow();
+
+// Makes the application's style put pictures on the standard buttons of
+// message boxes, as desktop styles do, so that tests see whether boxes take
+// them off again.
+void useButtonIconStyle();
 
 // Closes every top-level window and runs their deferred deletions.
 void closeAllWindows();

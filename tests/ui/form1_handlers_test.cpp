@@ -1,6 +1,6 @@
 // The main window's handlers against a recording window: what they read and
 // write, in which order, for every outcome and error.
-#include "../support/recording_form.h"
+#include "recording_form.h"
 
 #include <calc/run_time_error.h>
 #include <ui/main/form1_description.h>

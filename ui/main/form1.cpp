@@ -24,7 +24,7 @@ constexpr std::array clicks{
 
 const app::WindowClass& form1Class()
 {
-    static constexpr app::WindowClass windowClass{&form1Description, clicks};
+    static constexpr app::WindowClass windowClass{&form1Description, clicks, focusFailedCoefficient};
     return windowClass;
 }
 

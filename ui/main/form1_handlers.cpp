@@ -4,6 +4,7 @@
 
 #include <app/characters.h>
 #include <calc/calculation.h>
+#include <calc/run_time_error.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 
@@ -88,6 +89,16 @@ void text2Click(app::Form& form)
 void text3Click(app::Form& form)
 {
     selectWholeText(form, Text3);
+}
+
+void focusFailedCoefficient(app::NativeWindow& form, const app::ErrorReport& report)
+{
+    const auto* failed = std::get_if<calc::CoefficientText>(&report.source);
+    if (failed == nullptr)
+        return;
+    const app::TextBoxRef box = coefficientBoxes.at(std::size_t(failed->coefficient));
+    form.focus(box);
+    selectWholeText(form, box);
 }
 
 }  // namespace ui::main

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <app/error_frame.h>
 #include <app/form.h>
+#include <app/toolkit.h>
 
 // The main window's handlers, one per control and event. They catch nothing:
 // errors travel to the shell's error frame.
@@ -18,5 +20,9 @@ void command4Click(app::Form& form);
 void text1Click(app::Form& form);
 void text2Click(app::Form& form);
 void text3Click(app::Form& form);
+
+// After the report of an error in a coefficient's text, that box has the
+// focus with its text selected, ready to be typed over.
+void focusFailedCoefficient(app::NativeWindow& form, const app::ErrorReport& report);
 
 }  // namespace ui::main

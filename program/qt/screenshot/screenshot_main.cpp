@@ -1,6 +1,7 @@
 // Starts Tarvo as the program does, drives it through its real handlers and
-// grabs its windows from the screen: form1.png, form1-calculated.png,
-// help.png and about.png in the directory given as the only argument.
+// grabs its windows from the screen: form1.png, form1-calculated.png (1, -3, 2),
+// form1-long-roots.png (1, 0, -2), help.png and about.png in the directory
+// given as the only argument.
 #include <app/qt/startup.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -38,6 +40,19 @@ void typeInto(app::qt::QtWindow& form, app::TextBoxRef box, const char* text)
     QTest::keyClicks(&edit, QString::fromLatin1(text));
 }
 
+struct Calculation {
+    const char* a;
+    const char* b;
+    const char* c;
+    const char* file;
+};
+
+// Short roots, and long ones cut off at the edge of their slots.
+constexpr std::array calculations{
+    Calculation{"1", "-3", "2", "form1-calculated.png"},
+    Calculation{"1", "0", "-2", "form1-long-roots.png"},
+};
+
 app::qt::QtWindow* clickOpening(program::QtProgram& tarvo, app::qt::QtWindow& form, app::ButtonRef button,
                                 const char* window)
 {
@@ -61,12 +76,14 @@ int main(int argc, char* argv[])
     if (!grab(form.widget(), directory, "form1.png"))
         return 1;
 
-    typeInto(form, Text1, "1");
-    typeInto(form, Text2, "-3");
-    typeInto(form, Text3, "2");
-    QTest::mouseClick(&form.button(Command1), Qt::LeftButton);
-    if (!grab(form.widget(), directory, "form1-calculated.png"))
-        return 1;
+    for (const Calculation& calculation : calculations) {
+        typeInto(form, Text1, calculation.a);
+        typeInto(form, Text2, calculation.b);
+        typeInto(form, Text3, calculation.c);
+        QTest::mouseClick(&form.button(Command1), Qt::LeftButton);
+        if (!grab(form.widget(), directory, calculation.file))
+            return 1;
+    }
 
     app::qt::QtWindow* help = clickOpening(tarvo, form, Command2, "Form2");
     if (help == nullptr || !grab(help->widget(), directory, "help.png"))

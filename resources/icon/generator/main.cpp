@@ -1,12 +1,14 @@
-// Makes the program's icon from its pixel designs: tarvo.ico with the 32×32
-// 2-colour, 32×32 16-colour and 16×16 16-colour images, and PNGs for desktop
-// themes (the 16×16 design at 16, the 32×32 design at 32 and enlarged).
+// Makes the program's icon: tarvo.ico with the 32×32 2-colour, 32×32
+// 16-colour and 16×16 16-colour images of its pixel designs, and PNGs for
+// desktop themes (the two designs at their sizes, and the same picture drawn
+// smooth at 64, 128 and 256 pixels).
 //
 // Usage: tarvo_icon_generator DESIGN_16 DESIGN_32 OUTPUT_DIRECTORY
 
 #include "ico_writer.h"
 #include "pixel_art.h"
 #include "png_writer.h"
+#include "vector_icon.h"
 
 #include <array>
 #include <cstdio>
@@ -54,9 +56,10 @@ int main(int argc, char** argv)
         const std::array<icon::IcoImage, 3> images{{{large, 1}, {large, 4}, {small, 4}}};
         writeFile(output / "tarvo.ico", icon::encodeIco(images));
 
-        icon::writePng(small, 16, output / "tarvo-16.png");
-        for (const int size : {32, 64, 128, 256})
-            icon::writePng(large, size, output / ("tarvo-" + std::to_string(size) + ".png"));
+        icon::writePng(small, output / "tarvo-16.png");
+        icon::writePng(large, output / "tarvo-32.png");
+        for (const int size : {64, 128, 256})
+            icon::writePng(icon::drawVectorIcon(size), output / ("tarvo-" + std::to_string(size) + ".png"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tarvo_icon_generator: %s\n", error.what());
         return 1;

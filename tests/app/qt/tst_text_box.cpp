@@ -1,7 +1,7 @@
 // Text boxes: the character limit for typing and pasting, and the click that
 // a handler sees only after the caret is placed.
-#include <app/code_point_limit.h>
-#include <app/text_box.h>
+#include <app/qt/code_point_limit.h>
+#include <app/qt/text_box.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +39,8 @@ private slots:
     void typingStopsAtTheLimit();
     void pastingKeepsWhatFits_data();
     void pastingKeepsWhatFits();
+    void undoOutlivesARefusal_data();
+    void undoOutlivesARefusal();
     void clickSelectsAllThenTypingReplaces();
 };
 
@@ -57,7 +59,7 @@ void TextBoxTest::countsCharactersNotCodeUnits()
 {
     QFETCH(QString, text);
     QFETCH(int, count);
-    QCOMPARE(app::CodePointLimit::characterCount(text), count);
+    QCOMPARE(app::qt::CodePointLimit::characterCount(text), count);
 }
 
 void TextBoxTest::typingStopsAtTheLimit_data()
@@ -76,7 +78,7 @@ void TextBoxTest::typingStopsAtTheLimit()
 {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
-    app::TextBox box;
+    app::qt::TextBox box;
     box.setCharacterLimit(3);
     typeCharacters(box, typed);
     QCOMPARE(box.text(), kept);
@@ -103,27 +105,63 @@ void TextBoxTest::pastingKeepsWhatFits()
     QFETCH(int, caret);
     QFETCH(QString, pasted);
     QFETCH(QString, after);
-    app::TextBox box;
+    app::qt::TextBox box;
     box.setCharacterLimit(3);
     box.setText(before);
     box.setCursorPosition(caret);
     QApplication::clipboard()->setText(pasted);
-    box.paste();
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box.text(), after);
-    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);  // the keyboard way changes nothing more
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);  // a full box takes no more
     QCOMPARE(box.text(), after);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);  // the trimmed paste is one edit
+    QCOMPARE(box.text(), before);
+}
+
+// Whatever the limit refuses, the edits before it can still be undone.
+void TextBoxTest::undoOutlivesARefusal_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fourth character") << "123" << "" << "123";
+    QTest::newRow("fourth astral character") << "1" + grin + ji << "" << "1" + grin + ji;
+    QTest::newRow("paste into a full box") << "123" << "4" << "123";
+    QTest::newRow("paste trimmed") << "1" << "2345" << "123";
+}
+
+void TextBoxTest::undoOutlivesARefusal()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    app::qt::TextBox box;
+    box.setCharacterLimit(3);
+    box.setText(QStringLiteral("0"));
+    box.selectAll();
+    typeCharacters(box, typed);
+    if (pasted.isEmpty()) {
+        typeCharacters(box, QStringLiteral("4"));
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(box.text(), shown);
+    while (box.isUndoAvailable())
+        box.undo();
+    QCOMPARE(box.text(), QStringLiteral("0"));
 }
 
 void TextBoxTest::clickSelectsAllThenTypingReplaces()
 {
-    app::TextBox box;
+    app::qt::TextBox box;
     box.setCharacterLimit(3);
     box.resize(60, 30);
     box.setText(QStringLiteral("12"));
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     int caretAtClick = -1;
-    connect(&box, &app::TextBox::clicked, &box, [&] {
+    connect(&box, &app::qt::TextBox::clicked, &box, [&] {
         caretAtClick = box.cursorPosition();
         box.setSelection(0, int(box.text().size()));
     });

@@ -1,7 +1,9 @@
 // The rules by which a description becomes widgets.
-#include <app/runtime_window.h>
-#include <app/window_builder.h>
+#include <tests/support/standalone_window.h>
 
+#include <app/qt/window_builder.h>
+
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,9 +62,10 @@ private slots:
     void colouredLabelsStayReadableInADarkTheme();
     void labelsClipAndNeverGrow();
     void labelsLieBeneathButtonsAndBoxes();
-    void returnKeyClicksNoButton();
-    void lookupsRejectUnknownNamesAndKinds_data();
-    void lookupsRejectUnknownNamesAndKinds();
+    void enterClicksOnlyTheFocusedButton();
+    void tablesWithoutNamesOrWithTwinsAreRefused_data();
+    void tablesWithoutNamesOrWithTwinsAreRefused();
+    void anUnknownNameIsNotFound();
 };
 
 void WindowBuilderTest::twipsRoundToPixels_data()
@@ -82,12 +85,13 @@ void WindowBuilderTest::twipsRoundToPixels()
 {
     QFETCH(int, twips);
     QFETCH(int, pixels);
-    QCOMPARE(app::twipsToPixels(twips), pixels);
+    QCOMPARE(app::qt::twipsToPixels(twips), pixels);
 }
 
 void WindowBuilderTest::controlsSitAtTheirPixelGeometry()
 {
-    app::RuntimeWindow window(description);
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
     QCOMPARE(window.control("Button").geometry(), QRect(0, 40, 100, 30));
     QCOMPARE(window.control("Box").geometry(), QRect(0, 80, 57, 41));
     QCOMPARE(window.control("Long").geometry(), QRect(100, 100, 40, 17));
@@ -95,12 +99,13 @@ void WindowBuilderTest::controlsSitAtTheirPixelGeometry()
 
 void WindowBuilderTest::windowKeepsItsClientSize()
 {
-    app::RuntimeWindow window(description);
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.resize(900, 700);
-    QCOMPARE(window.size(), QSize(300, 200));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(QTest::qWaitForWindowExposed(&window.widget()));
+    window.widget().resize(900, 700);
+    QCOMPARE(window.widget().size(), QSize(300, 200));
+    QCOMPARE(window.widget().minimumSize(), window.widget().maximumSize());
 }
 
 void WindowBuilderTest::labelsAreOpaqueInTheirColour_data()
@@ -119,15 +124,16 @@ void WindowBuilderTest::labelsAreOpaqueInTheirColour()
     QFETCH(QString, label);
     QFETCH(QPoint, point);
     QFETCH(QColor, colour);
-    app::RuntimeWindow window(description);
-    QWidget underlay(&window);  // red wherever a control lets it show through
-    underlay.setGeometry(window.rect());
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
+    QWidget underlay(&window.widget());  // red wherever a control lets it show through
+    underlay.setGeometry(window.widget().rect());
     underlay.setAutoFillBackground(true);
     QPalette red = underlay.palette();
     red.setColor(QPalette::Window, Qt::red);
     underlay.setPalette(red);
     underlay.lower();
-    QCOMPARE(pixelAt(window, point), colour);
+    QCOMPARE(pixelAt(window.widget(), point), colour);
 }
 
 void WindowBuilderTest::colouredLabelsStayReadableInADarkTheme()
@@ -138,23 +144,25 @@ void WindowBuilderTest::colouredLabelsStayReadableInADarkTheme()
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
     QApplication::setPalette(dark);
     {
-        app::RuntimeWindow window(description);
-        const QPalette grey = window.label("Grey").palette();
+        const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
+        const QPalette grey = window.control("Grey").palette();
         QCOMPARE(grey.color(QPalette::Window), QColor(192, 192, 192));
         QVERIFY(grey.color(QPalette::WindowText).lightness() < 64);
-        QCOMPARE(window.label("Plain").palette().color(QPalette::Window), QColor(30, 30, 30));
+        QCOMPARE(window.control("Plain").palette().color(QPalette::Window), QColor(30, 30, 30));
     }
     QApplication::setPalette(original);
 }
 
 void WindowBuilderTest::labelsClipAndNeverGrow()
 {
-    app::RuntimeWindow window(description);
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
     const QColor face = QApplication::palette().color(QPalette::Window);
-    QLabel& label = window.label("Long");
+    auto& label = static_cast<QLabel&>(window.control("Long"));
     label.setText(QString(200, QLatin1Char('W')) + QStringLiteral(" 长长的一行文字") .repeated(10));
     QCOMPARE(label.geometry(), QRect(100, 100, 40, 17));
-    const QImage image = window.grab().toImage();
+    const QImage image = window.widget().grab().toImage();
     for (int x = 141; x < 180; x += 3)  // right of the label: untouched
         QCOMPARE(image.pixelColor(x, 105), face);
     for (int x = 100; x < 140; x += 3)  // below it
@@ -163,50 +171,63 @@ void WindowBuilderTest::labelsClipAndNeverGrow()
 
 void WindowBuilderTest::labelsLieBeneathButtonsAndBoxes()
 {
-    app::RuntimeWindow window(description);
-    QCOMPARE(window.childAt(60, 55), &window.control("Button"));  // where "Over" overlaps it
-    QCOMPARE(window.childAt(120, 65), &window.control("Over"));   // where nothing else is
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
+    QCOMPARE(window.widget().childAt(60, 55), &window.control("Button"));  // where "Over" overlaps it
+    QCOMPARE(window.widget().childAt(120, 65), &window.control("Over"));   // where nothing else is
 }
 
-void WindowBuilderTest::returnKeyClicksNoButton()
+// No button is a default button: Enter in a box clicks nothing. On a focused
+// button Enter clicks it once, however long the key is held.
+void WindowBuilderTest::enterClicksOnlyTheFocusedButton()
 {
-    app::RuntimeWindow window(description);
+    const auto built = tests::standaloneWindow(description);
+    app::qt::QtWindow& window = *built;
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QSignalSpy clicks(&window.button("Button"), &QPushButton::clicked);
+    QVERIFY(QTest::qWaitForWindowActive(&window.widget()));
+    auto& button = static_cast<QPushButton&>(window.control("Button"));
+    QSignalSpy clicks(&button, &QPushButton::clicked);
     QCOMPARE(QApplication::focusWidget(), &window.control("Box"));
+    QCOMPARE(static_cast<QLineEdit&>(window.control("Box")).selectedText(), QStringLiteral("0"));  // typing replaces it
     QTest::keyClick(&window.control("Box"), Qt::Key_Return);
-    QTest::keyClick(&window.control("Box"), Qt::Key_Enter);
+    QTest::keyClick(&window.control("Box"), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(clicks.count(), 0);
+    QVERIFY(!button.isDefault());
     QTest::keyClick(&window.control("Box"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &window.control("Button"));
+    QCOMPARE(QApplication::focusWidget(), &button);
+    QVERIFY(!button.isDefault());
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 3);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&button, &repeated);
+    QCOMPARE(clicks.count(), 3);
 }
 
-void WindowBuilderTest::lookupsRejectUnknownNamesAndKinds_data()
+void WindowBuilderTest::tablesWithoutNamesOrWithTwinsAreRefused_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("unknown control") << "control" << "Missing";
-    QTest::newRow("button asked as label") << "label" << "Button";
-    QTest::newRow("label asked as text box") << "textBox" << "Plain";
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("a row without a name") << "Plain" << "";
+    QTest::newRow("a row twice") << "Plain" << "Plain";
 }
 
-void WindowBuilderTest::lookupsRejectUnknownNamesAndKinds()
+void WindowBuilderTest::tablesWithoutNamesOrWithTwinsAreRefused()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, name);
-    app::RuntimeWindow window(description);
-    const std::string control = name.toStdString();
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, [&] {
-        if (kind == "control")
-            window.control(control);
-        else if (kind == "label")
-            window.label(control);
-        else if (kind == "textBox")
-            window.textBox(control);
-        else
-            window.button(control);
-    }());
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    const std::string firstName = first.toStdString();
+    const std::string secondName = second.toStdString();
+    const std::array rows{app::ControlDescription{.name = firstName}, app::ControlDescription{.name = secondName}};
+    const app::WindowDescription refused{.name = "Refused", .controls = rows};
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, tests::standaloneWindow(refused));
+}
+
+void WindowBuilderTest::anUnknownNameIsNotFound()
+{
+    const auto built = tests::standaloneWindow(description);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, built->control("Missing"));
 }
 
 QTEST_MAIN(WindowBuilderTest)

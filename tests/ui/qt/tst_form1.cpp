@@ -1,12 +1,15 @@
 // The main window as a user drives it: calculate, clear, select on click,
 // errors, focus, and its texts.
-#include "../support/modal_box.h"
+#include <tests/support/modal_box.h>
 
-#include <app/runtime_window.h>
-#include <app/startup.h>
-#include <ui/main/form1.h>
+#include <app/qt/label.h>
+#include <app/qt/startup.h>
+#include <program/qt/qt_program.h>
+#include <ui/main/form1_description.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QEvent>
 #include <QApplication>
 #include <QLabel>
@@ -18,16 +21,18 @@
 
 namespace {
 
-const QStringList slotNames{"Label5", "Label6", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
+using namespace ui::main::form1;
+
 const QString yes = QStringLiteral("是(&Y)");
 
-// Records each slot write in order: a slot's tooltip is set with its caption.
+// Records each slot write in order: a slot's tooltip is set with each caption,
+// to the caption where it is cut off and to nothing otherwise.
 class SlotWrites : public QObject {
 public:
-    explicit SlotWrites(const app::RuntimeWindow& form)
+    explicit SlotWrites(const app::qt::QtWindow& form)
     {
-        for (const QString& slot : slotNames)
-            form.label(slot.toStdString()).installEventFilter(this);
+        for (const app::LabelRef slot : resultSlots)
+            form.label(slot).installEventFilter(this);
     }
     QStringList writes;
 
@@ -59,6 +64,11 @@ private slots:
     void messagesAnsweredAnyWayLeaveEverySlot();
     void runTimeErrorsAreReportedAndTheProgramGoesOn_data();
     void runTimeErrorsAreReportedAndTheProgramGoesOn();
+    void enterOnAButtonClicksIt_data();
+    void enterOnAButtonClicksIt();
+    void typingAtStartReplacesTheZero();
+    void slotsCopyTheirWholeText_data();
+    void slotsCopyTheirWholeText();
     void clickIntoABoxSelectsItsText_data();
     void clickIntoABoxSelectsItsText();
     void tabWalksTheFocusOrder();
@@ -68,39 +78,41 @@ private slots:
     void boxesAndSlotsAreNamedForScreenReaders();
 
 private:
-    void type(const char* box, const QString& text);
-    void click(const char* button);
+    void type(app::TextBoxRef box, const QString& text);
+    void click(app::ButtonRef button);
     QStringList slotTexts() const;
 
-    std::unique_ptr<app::RuntimeWindow> form_;
+    std::unique_ptr<program::QtProgram> tarvo_;
+    app::qt::QtWindow* form_ = nullptr;
 };
 
 void Form1Test::initTestCase()
 {
-    app::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    tests::useButtonIconStyle();
 }
 
 void Form1Test::init()
 {
-    form_ = ui::main::createForm1();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    tarvo_ = std::make_unique<program::QtProgram>();
+    form_ = &tarvo_->start();
+    QVERIFY(QTest::qWaitForWindowActive(&form_->widget()));
 }
 
 void Form1Test::cleanup()
 {
-    form_.reset();
+    tarvo_.reset();
     tests::closeAllWindows();
 }
 
-void Form1Test::type(const char* box, const QString& text)
+void Form1Test::type(app::TextBoxRef box, const QString& text)
 {
     QLineEdit& edit = form_->textBox(box);
     QTest::mouseClick(&edit, Qt::LeftButton);
     QTest::keyClicks(&edit, text);
 }
 
-void Form1Test::click(const char* button)
+void Form1Test::click(app::ButtonRef button)
 {
     QTest::mouseClick(&form_->button(button), Qt::LeftButton);
 }
@@ -108,8 +120,8 @@ void Form1Test::click(const char* button)
 QStringList Form1Test::slotTexts() const
 {
     QStringList texts;
-    for (const QString& slot : slotNames)
-        texts << form_->label(slot.toStdString()).text();
+    for (const app::LabelRef slot : resultSlots)
+        texts << form_->label(slot).text();
     return texts;
 }
 
@@ -120,7 +132,7 @@ void Form1Test::startsInChineseWithQtTextsTranslated()
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.01"));
     // The text box's context menu comes from Qt's own catalogue.
     QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QStringLiteral("&Undo"));
-    QCOMPARE(QApplication::focusWidget(), &form_->control("Text1"));
+    QCOMPARE(QApplication::focusWidget(), &form_->textBox(Text1));
 }
 
 // Every edge case in one window, in turn, as a user would meet them.
@@ -128,75 +140,75 @@ void Form1Test::calculateWalksThroughTheEdgeCases()
 {
     const QStringList empty(8, QString());
     auto calculate = [&] {
-        return tests::whileAnsweringModalBox([&] { click("Command1"); }, tests::clickingButton(yes));
+        return tests::whileAnsweringModalBox([&] { click(Command1); }, tests::clickingButton(yes));
     };
 
     tests::SeenModalBox box = calculate();
     QCOMPARE(box.text, QStringLiteral("方程根为任意实数"));
     QCOMPARE(slotTexts(), empty);
 
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
+    type(Text1, "1");
+    type(Text2, "-3");
+    type(Text3, "2");
     QVERIFY(!calculate().seen);
     const QStringList quadratic{"2", "1", "1", "-3", "2", "1", "-3", "2"};
     QCOMPARE(slotTexts(), quadratic);
 
-    type("Text1", "0");
-    type("Text2", "2");
-    type("Text3", "-4");
+    type(Text1, "0");
+    type(Text2, "2");
+    type(Text3, "-4");
     QVERIFY(!calculate().seen);
     QCOMPARE(slotTexts(), (QStringList{"2", "2", "1", "-3", "2", "1", "-3", "2"}));  // the formula keeps 1, -3, 2
 
-    type("Text1", "0");
-    type("Text2", "4");
-    type("Text3", "-2");
+    type(Text1, "0");
+    type(Text2, "4");
+    type(Text3, "-2");
     QVERIFY(!calculate().seen);
     QCOMPARE(slotTexts(), (QStringList{"0.5", "0.5", "1", "-3", "2", "1", "-3", "2"}));
 
-    type("Text1", "1");
-    type("Text2", "0");
-    type("Text3", "1");
+    type(Text1, "1");
+    type(Text2, "0");
+    type(Text3, "1");
     box = calculate();
     QCOMPARE(box.text, QStringLiteral("方程无实根"));
     QCOMPARE(slotTexts(), (QStringList{"0.5", "0.5", "1", "-3", "2", "1", "-3", "2"}));
 
-    type("Text1", "0");
-    type("Text2", "0");
-    type("Text3", "7");
+    type(Text1, "0");
+    type(Text2, "0");
+    type(Text3, "7");
     box = calculate();
     QCOMPARE(box.text, QStringLiteral("方程无解"));
 
-    QCOMPARE(form_->textBox("Text3").text(), QStringLiteral("7"));  // calculate never changes the boxes
-    click("Command3");
+    QCOMPARE(form_->textBox(Text3).text(), QStringLiteral("7"));  // calculate never changes the boxes
+    click(Command3);
     QCOMPARE(slotTexts(), empty);
-    for (const char* name : {"Text1", "Text2", "Text3"})
-        QCOMPARE(form_->textBox(name).text(), QStringLiteral("0"));
-    QCOMPARE(form_->focusWidget(), &form_->control("Command3"));
+    for (const app::TextBoxRef coefficient : coefficientBoxes)
+        QCOMPARE(form_->textBox(coefficient).text(), QStringLiteral("0"));
+    QCOMPARE(form_->widget().focusWidget(), &form_->button(Command3));
 }
 
 void Form1Test::quadraticRootsFillTheSlotsInOrder()
 {
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
+    type(Text1, "1");
+    type(Text2, "-3");
+    type(Text3, "2");
     SlotWrites recorded(*form_);
-    click("Command1");
+    click(Command1);
     QCOMPARE(recorded.writes, (QStringList{"Label8=1", "Label11=1", "Label9=-3", "Label12=-3", "Label10=2", "Label13=2",
                                  "Label5=2", "Label6=1"}));
 }
 
 void Form1Test::linearRootFillsBothRootSlotsInOrder()
 {
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
-    click("Command1");  // a quadratic first: the root slots already show 2 and 1
-    type("Text1", "0");
-    type("Text2", "2");
-    type("Text3", "-4");
+    type(Text1, "1");
+    type(Text2, "-3");
+    type(Text3, "2");
+    click(Command1);  // a quadratic first: the root slots already show 2 and 1
+    type(Text1, "0");
+    type(Text2, "2");
+    type(Text3, "-4");
     SlotWrites recorded(*form_);
-    click("Command1");
+    click(Command1);
     QCOMPARE(recorded.writes, (QStringList{"Label5=2", "Label6=2"}));
 }
 
@@ -221,25 +233,26 @@ void Form1Test::messagesAnsweredAnyWayLeaveEverySlot()
     QFETCH(QString, c);
     QFETCH(tests::Dismissal, dismiss);
     QFETCH(QString, message);
-    type("Text1", "2");
-    type("Text2", "-8");
-    type("Text3", "6");
-    click("Command1");
+    type(Text1, "2");
+    type(Text2, "-8");
+    type(Text3, "6");
+    click(Command1);
     const QStringList before = slotTexts();
     QCOMPARE(before, (QStringList{"3", "1", "16", "-8", "4", "16", "-8", "4"}));
 
-    type("Text1", a);
-    type("Text2", b);
-    type("Text3", c);
-    const tests::SeenModalBox box = tests::whileAnsweringModalBox([&] { click("Command1"); }, dismiss);
+    type(Text1, a);
+    type(Text2, b);
+    type(Text3, c);
+    const tests::SeenModalBox box = tests::whileAnsweringModalBox([&] { click(Command1); }, dismiss);
     QVERIFY(box.seen);
     QCOMPARE(box.title, QStringLiteral("提示"));
     QCOMPARE(box.text, message);
     QCOMPARE(box.buttonTexts, (QStringList{yes, QStringLiteral("否(&N)")}));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QVERIFY(!box.buttonIcons);
     QCOMPARE(box.modality, Qt::ApplicationModal);
     QCOMPARE(slotTexts(), before);
-    QVERIFY(form_->isVisible());
+    QVERIFY(form_->widget().isVisible());
 }
 
 void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
@@ -247,13 +260,25 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("c");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("letter in a") << "x" << "1" << "1" << "13";
-    QTest::newRow("letter in c") << "1" << "2" << "c" << "13";
-    QTest::newRow("empty b") << "1" << "" << "1" << "13";
-    QTest::newRow("full-width digit") << "１" << "1" << "1" << "13";
-    QTest::newRow("exponent too large") << "9E9" << "1" << "1" << "6";
-    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "";
+    QTest::addColumn<QString>("report");  // empty: none
+    QTest::addColumn<QString>("failedBox");  // the box that has the focus afterwards, if any
+    const QString mismatch = QStringLiteral("运行时错误 '13':\n\n类型不匹配\n\n");
+    const QString overflow = QStringLiteral("运行时错误 '6':\n\n溢出\n\n");
+    QTest::newRow("letter in a") << "x" << "1" << "1"
+                                 << mismatch + "系数 a 的输入“x”无法转换为整数。" << "Text1";
+    QTest::newRow("letter in c") << "1" << "2" << "c"
+                                 << mismatch + "系数 c 的输入“c”无法转换为整数。" << "Text3";
+    QTest::newRow("empty b") << "1" << "" << "1"
+                             << mismatch + "系数 b 的输入“”无法转换为整数。" << "Text2";
+    QTest::newRow("full-width digit") << "１" << "1" << "1"
+                                      << mismatch + "系数 a 的输入“１”无法转换为整数。" << "Text1";
+    QTest::newRow("exponent too large") << "9E9" << "1" << "1"
+                                        << overflow + "系数 a 的输入“9E9”无法转换为整数。" << "Text1";
+    QTest::newRow("b too large before a bad c") << "1" << "9e9" << "?"
+                                                << overflow + "系数 b 的输入“9e9”无法转换为整数。" << "Text2";
+    QTest::newRow("discriminant overflows") << "1" << "5e4" << "0"
+                                            << overflow + "判别式 b² − 4ac 超出了整数范围。" << "";
+    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "" << "";
 }
 
 void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
@@ -262,33 +287,106 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
     QFETCH(QString, b);
     QFETCH(QString, c);
     QFETCH(QString, report);
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
-    click("Command1");
+    QFETCH(QString, failedBox);
+    type(Text1, "1");
+    type(Text2, "-3");
+    type(Text3, "2");
+    click(Command1);
     const QStringList before = slotTexts();
 
-    for (const auto& [box, text] : {std::pair{"Text1", a}, std::pair{"Text2", b}, std::pair{"Text3", c}}) {
-        QLineEdit& edit = form_->textBox(box);
-        edit.setText(text);
-    }
+    for (const auto& [box, text] : {std::pair{Text1, a}, std::pair{Text2, b}, std::pair{Text3, c}})
+        form_->textBox(box).setText(text);
     const tests::SeenModalBox seen =
-        tests::whileAnsweringModalBox([&] { click("Command1"); }, tests::clickingButton(QStringLiteral("确定")));
+        tests::whileAnsweringModalBox([&] { click(Command1); }, tests::clickingButton(QStringLiteral("确定")));
     if (report.isEmpty()) {
         QVERIFY(!seen.seen);
         return;
     }
     QVERIFY(seen.seen);
     QCOMPARE(seen.title, QStringLiteral("Tarvo"));
-    QVERIFY2(seen.text.contains(report), qPrintable(seen.text));
+    QCOMPARE(seen.text, report);
+    QVERIFY(!seen.buttonIcons);
     QCOMPARE(slotTexts(), before);
-    QVERIFY(form_->isVisible());
+    QVERIFY(form_->widget().isVisible());
+    if (failedBox.isEmpty()) {
+        QCOMPARE(form_->widget().focusWidget(), &form_->button(Command1));  // where the click left it
+    } else {  // ready to be typed over
+        auto& box = static_cast<QLineEdit&>(form_->control(failedBox.toStdString()));
+        QTRY_COMPARE(QApplication::focusWidget(), &box);
+        QCOMPARE(box.selectedText(), box.text());
+    }
 
-    type("Text1", "1");
-    type("Text2", "2");
-    type("Text3", "1");
-    click("Command1");
+    type(Text1, "1");
+    type(Text2, "2");
+    type(Text3, "1");
+    click(Command1);
     QCOMPARE(slotTexts(), (QStringList{"-1", "-1", "0", "2", "2", "0", "2", "2"}));
+}
+
+void Form1Test::enterOnAButtonClicksIt_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const auto& [name, key] : {std::pair{"Return", Qt::Key_Return}, std::pair{"Enter", Qt::Key_Enter}}) {
+        for (const char* button : {"Command1", "Command2", "Command3", "Command4"})
+            QTest::addRow("%s on %s", name, button) << button << int(key);
+    }
+}
+
+// Each button shows that it was clicked: a message, a window, cleared boxes.
+void Form1Test::enterOnAButtonClicksIt()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    form_->textBox(Text3).setText(QStringLiteral("7"));  // 0, 0, 7: no solution
+    auto& focused = static_cast<QPushButton&>(form_->control(button.toStdString()));
+    focused.setFocus(Qt::TabFocusReason);
+    const tests::SeenModalBox box = tests::whileAnsweringModalBox(
+        [&] { QTest::keyClick(&focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier); },
+        tests::clickingButton(yes));
+    QCOMPARE(box.text, button == "Command1" ? QStringLiteral("方程无解") : QString());
+    QCOMPARE(tarvo_->openWindow("Form2") != nullptr, button == "Command2");
+    QCOMPARE(form_->textBox(Text3).text(), button == "Command3" ? QStringLiteral("0") : QStringLiteral("7"));
+    QCOMPARE(tarvo_->openWindow("Form3") != nullptr, button == "Command4");
+}
+
+void Form1Test::typingAtStartReplacesTheZero()
+{
+    QLineEdit& a = form_->textBox(Text1);
+    QCOMPARE(QApplication::focusWidget(), &a);
+    QCOMPARE(a.selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-12"));
+    QCOMPARE(a.text(), QStringLiteral("-12"));
+}
+
+void Form1Test::slotsCopyTheirWholeText_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("x1, cut off") << "Label5" << "1.4142135623731";
+    QTest::newRow("x2, cut off") << "Label6" << "-1.4142135623731";
+    QTest::newRow("discriminant") << "Label8" << "8";
+    QTest::newRow("b, x2 row") << "Label12" << "0";
+    QTest::newRow("2a, x2 row") << "Label13" << "2";
+}
+
+void Form1Test::slotsCopyTheirWholeText()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, text);
+    type(Text1, "1");
+    type(Text2, "0");
+    type(Text3, "-2");
+    click(Command1);
+    auto& label = static_cast<QLabel&>(form_->control(slot.toStdString()));
+    QCOMPARE(label.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(label.actions().size(), 1);
+    QAction* copy = label.actions().constFirst();
+    QCOMPARE(copy->text(), QStringLiteral("复制"));
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), text);
+    QVERIFY(form_->label(Label14).actions().isEmpty());  // fixed labels offer nothing to copy
 }
 
 void Form1Test::clickIntoABoxSelectsItsText_data()
@@ -302,7 +400,7 @@ void Form1Test::clickIntoABoxSelectsItsText_data()
 void Form1Test::clickIntoABoxSelectsItsText()
 {
     QFETCH(QString, box);
-    QLineEdit& edit = form_->textBox(box.toStdString());
+    auto& edit = static_cast<QLineEdit&>(form_->control(box.toStdString()));
     edit.setText(QStringLiteral("12"));
     QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 3, edit.height() / 2));
     QCOMPARE(edit.selectedText(), QStringLiteral("12"));
@@ -315,7 +413,7 @@ void Form1Test::clickIntoABoxSelectsItsText()
 void Form1Test::tabWalksTheFocusOrder()
 {
     const QStringList order{"Text2", "Text3", "Command1", "Command2", "Command3", "Command4", "Text1"};
-    QCOMPARE(QApplication::focusWidget(), &form_->control("Text1"));
+    QCOMPARE(QApplication::focusWidget(), &form_->textBox(Text1));
     for (const QString& next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
@@ -326,17 +424,17 @@ void Form1Test::tabWalksTheFocusOrder()
 
 void Form1Test::slotsShowTheirTextAsTooltip()
 {
-    type("Text1", "1");
-    type("Text2", "0");
-    type("Text3", "-2");
-    click("Command1");
-    QCOMPARE(form_->label("Label5").text(), QStringLiteral("1.4142135623731"));
-    QCOMPARE(form_->label("Label5").toolTip(), QStringLiteral("1.4142135623731"));
-    QCOMPARE(form_->label("Label6").toolTip(), QStringLiteral("-1.4142135623731"));
-    QVERIFY(form_->label("Label7").toolTip().isEmpty());
-    click("Command3");
-    for (const QString& slot : slotNames)
-        QVERIFY(form_->label(slot.toStdString()).toolTip().isEmpty());
+    type(Text1, "1");
+    type(Text2, "0");
+    type(Text3, "-2");
+    click(Command1);
+    QCOMPARE(form_->label(Label5).text(), QStringLiteral("1.4142135623731"));
+    QCOMPARE(form_->label(Label5).toolTip(), QStringLiteral("1.4142135623731"));
+    QCOMPARE(form_->label(Label6).toolTip(), QStringLiteral("-1.4142135623731"));
+    QVERIFY(form_->label(Label7).toolTip().isEmpty());
+    click(Command3);
+    for (const app::LabelRef slot : resultSlots)
+        QVERIFY(form_->label(slot).toolTip().isEmpty());
 }
 
 void Form1Test::textsAreTheWindowsOwn_data()
@@ -370,18 +468,18 @@ void Form1Test::textsAreTheWindowsOwn()
         QCOMPARE(button->text(), text);
     else
         QCOMPARE(qobject_cast<QLineEdit*>(&widget)->text(), text);
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Tarvo"));
+    QCOMPARE(form_->widget().windowTitle(), QStringLiteral("Tarvo"));
 }
 
 void Form1Test::boxesAndSlotsAreNamedForScreenReaders()
 {
-    QCOMPARE(form_->control("Text1").accessibleName(), QStringLiteral("系数 a"));
-    QCOMPARE(form_->control("Text3").accessibleName(), QStringLiteral("系数 c"));
-    type("Text1", "1");
-    type("Text2", "-3");
-    type("Text3", "2");
-    click("Command1");
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form_->label("Label5"));
+    QCOMPARE(form_->textBox(Text1).accessibleName(), QStringLiteral("系数 a"));
+    QCOMPARE(form_->textBox(Text3).accessibleName(), QStringLiteral("系数 c"));
+    type(Text1, "1");
+    type(Text2, "-3");
+    type(Text3, "2");
+    click(Command1);
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form_->label(Label5));
     QVERIFY(root != nullptr);
     QCOMPARE(root->text(QAccessible::Name), QStringLiteral("2"));  // the value stays readable
     QCOMPARE(root->text(QAccessible::Description), QStringLiteral("x1 的值"));
