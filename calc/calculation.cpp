@@ -1,12 +1,12 @@
 #include "calc/calculation.h"
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
 #include <variant>
 
 #include "calc/conversions.h"
+#include "calc/rounded_root.h"
 #include "calc/run_time_error.h"
 
 namespace calc {
@@ -26,30 +26,11 @@ std::int32_t checkedSubtract(std::int32_t x, std::int32_t y) {
     return static_cast<std::int32_t>(difference);
 }
 
-// The floating-point conditions are checked before and after each operation,
-// so that no result depends on whether the platform traps them.
-double guardedSquareRoot(double x) {
-    if (std::isnan(x) || x < 0.0) throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation);
-    return std::sqrt(x);
-}
-
-double guardedDivide(double numerator, double divisor) {
-    if (std::isnan(numerator) || std::isnan(divisor) || (divisor == 0.0 && numerator == 0.0))
-        throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation);
-    if (divisor == 0.0) throw RunTimeError::floatingPoint(FloatingPointCondition::DivisionByZero);
-    const double quotient = numerator / divisor;
-    if (std::isinf(quotient)) throw RunTimeError::floatingPoint(FloatingPointCondition::Overflow);
-    return quotient + 0.0;  // a negative zero root is shown as 0
-}
-
-QuadraticRoots quadraticRoots(std::int32_t discriminant, std::int32_t a, std::int32_t b) {
+QuadraticRoots quadraticRoots(std::int32_t discriminant, std::int32_t a, std::int32_t b, std::int32_t c) {
     const std::int32_t twoA = checkedMultiply(2, a);
-    const double s = guardedSquareRoot(static_cast<double>(discriminant));
-    const double minusB = -static_cast<double>(b);
-    const double x1 = guardedDivide(s - static_cast<double>(b), twoA);
-    const double x2 = guardedDivide(minusB - s, twoA);
-    return {discriminant, b, twoA, x1, x2,
-            formatInteger(discriminant), formatInteger(b), formatInteger(twoA), formatReal(x1), formatReal(x2)};
+    const auto [x1, x2] = roundedQuadraticRoots(a, b, c, discriminant);
+    return {discriminant, b, twoA, x1.value, x2.value, formatInteger(discriminant), formatInteger(b),
+            formatInteger(twoA), formatFifteenDigits(x1.digits), formatFifteenDigits(x2.digits)};
 }
 
 }  // namespace
@@ -72,14 +53,14 @@ SolveOutcome solveEquation(Coefficients coefficients) {
         const std::int32_t r = checkedMultiply(b, b);
         const std::int32_t d = checkedSubtract(r, q);
         if (d < 0) return NoRealRoots{};
-        return quadraticRoots(d, a, b);
+        return quadraticRoots(d, a, b, c);
     }
     if (b == 0) {
         if (c == 0) return AnyRealNumber{};
         return NoSolution{};
     }
-    const double root = guardedDivide(-static_cast<double>(c), b);
-    return LinearRoot{root, formatReal(root)};
+    const RoundedRoot root = roundedLinearRoot(b, c);
+    return LinearRoot{root.value, formatFifteenDigits(root.digits)};
 }
 
 SolveOutcome calculate(std::string_view a, std::string_view b, std::string_view c) {

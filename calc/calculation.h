@@ -58,10 +58,14 @@ std::optional<std::string_view> messageOf(const SolveOutcome& outcome);
 
 // Solves a*x^2 + b*x + c = 0. The discriminant is computed in 32-bit integers
 // in the order p = 4*a, q = p*c, r = b*b, d = r - q; the first of these whose
-// exact result leaves the 32-bit range throws RunTimeError Overflow. The roots
-// are computed in doubles; a square root or division that would raise a
-// floating-point condition throws RunTimeError FloatingPointFault instead
-// (with 32-bit coefficients none can). A root of negative zero reads "0".
+// exact result leaves the 32-bit range throws RunTimeError Overflow.
+// The roots x1 = (-b + sqrt(d)) / 2a, x2 = (-b - sqrt(d)) / 2a and -c / b are
+// taken from their exact values, the same in every floating-point environment:
+// each double is the one nearest the root, and each root text is the root
+// itself rounded half to even to 15 significant digits in formatReal's layout
+// (which is not always formatReal of that double). A zero root is +0 and "0".
+// A zero divisor or a negative discriminant under the square root would throw
+// RunTimeError FloatingPointFault; with the checks above neither can occur.
 SolveOutcome solveEquation(Coefficients coefficients);
 
 // Parses a, then b, then c with parseCoefficient and solves. The first text

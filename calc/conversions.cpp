@@ -26,7 +26,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int64_t clampedSize(std::size_t n) {
-    return static_cast<std::int64_t>(std::min<std::size_t>(n, kClamp));
+    return static_cast<std::int64_t>(std::min<std::uint64_t>(n, static_cast<std::uint64_t>(kClamp)));
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -216,6 +216,45 @@ Scientific roundedToFifteenDigits(double magnitude) {
     return readScientific(first, std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr);
 }
 
+// Writes ±d.ddd × 10^exponent from its significant digits, which end in a
+// non-zero digit: positional from 1E-04 up to but excluding 1E+15, otherwise
+// with an exponent of at least two digits.
+std::string layOut(bool negative, std::string_view digits, int exponent) {
+    const auto count = static_cast<int>(digits.size());
+    std::array<char, 32> buffer{};  // at most "-0.0000" or "-d." + 14 digits + "E+308"
+    char* out = buffer.data();
+    if (negative) *out++ = '-';
+    if (exponent < -4 || exponent >= 15) {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits.begin() + 1, digits.end(), out);
+        }
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        if (std::abs(exponent) < 10) *out++ = '0';
+        out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(exponent)).ptr;
+    } else if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy(digits.begin(), digits.end(), out);
+    } else if (const int integerDigits = exponent + 1; count <= integerDigits) {
+        out = std::copy(digits.begin(), digits.end(), out);
+        out = std::fill_n(out, integerDigits - count, '0');
+    } else {
+        out = std::copy(digits.begin(), digits.begin() + integerDigits, out);
+        *out++ = '.';
+        out = std::copy(digits.begin() + integerDigits, digits.end(), out);
+    }
+    return {buffer.data(), out};
+}
+
+std::string_view withoutTrailingZeros(std::string_view digits) {
+    while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
+    return digits;
+}
+
 }  // namespace
 
 std::int32_t parseCoefficient(std::string_view text) {
@@ -237,39 +276,17 @@ std::string formatReal(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
-    Scientific rounded = roundedToFifteenDigits(std::abs(value));
-    while (rounded.count > 1 && rounded.digits[static_cast<std::size_t>(rounded.count - 1)] == '0') --rounded.count;
-    const char* digits = rounded.digits.data();
-    const int count = rounded.count;
-    const int exponent = rounded.exponent;
+    const Scientific rounded = roundedToFifteenDigits(std::abs(value));
+    const std::string_view digits(rounded.digits.data(), static_cast<std::size_t>(rounded.count));
+    return layOut(value < 0, withoutTrailingZeros(digits), rounded.exponent);
+}
 
-    std::array<char, 32> buffer{};  // at most "-0.0000" or "-d." + 14 digits + "E+308"
-    char* out = buffer.data();
-    if (value < 0) *out++ = '-';
-    if (exponent < -4 || exponent >= 15) {
-        *out++ = digits[0];
-        if (count > 1) {
-            *out++ = '.';
-            out = std::copy(digits + 1, digits + count, out);
-        }
-        *out++ = 'E';
-        *out++ = exponent < 0 ? '-' : '+';
-        if (std::abs(exponent) < 10) *out++ = '0';
-        out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(exponent)).ptr;
-    } else if (exponent < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, -exponent - 1, '0');
-        out = std::copy(digits, digits + count, out);
-    } else if (const int integerDigits = exponent + 1; count <= integerDigits) {
-        out = std::copy(digits, digits + count, out);
-        out = std::fill_n(out, integerDigits - count, '0');
-    } else {
-        out = std::copy(digits, digits + integerDigits, out);
-        *out++ = '.';
-        out = std::copy(digits + integerDigits, digits + count, out);
-    }
-    return {buffer.data(), out};
+std::string formatFifteenDigits(const FifteenDigits& value) {
+    if (value.significand == 0) return "0";
+    std::array<char, 20> buffer{};
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value.significand).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    return layOut(value.negative, withoutTrailingZeros(digits), value.exponent);
 }
 
 }  // namespace calc

@@ -41,4 +41,16 @@ std::string formatInteger(std::int32_t value);
 // double. Never fails for finite values.
 std::string formatReal(double value);
 
+// A decimal already rounded to 15 significant digits:
+// significand · 10^(exponent - 14) with 10^14 <= significand < 10^15, or zero
+// when the significand is 0.
+struct FifteenDigits {
+    bool negative = false;
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+// Writes such a decimal in formatReal's layout; zero is "0" whatever its sign.
+std::string formatFifteenDigits(const FifteenDigits& value);
+
 }  // namespace calc

@@ -58,6 +58,7 @@ void Calculate(benchmark::State& state, std::string_view a, std::string_view b, 
 }
 BENCHMARK_CAPTURE(Calculate, quadratic_1_m3_2, "1", "-3", "2");
 BENCHMARK_CAPTURE(Calculate, quadratic_1_0_m2, "1", "0", "-2");
+BENCHMARK_CAPTURE(Calculate, quadratic_1_999_1, "1", "999", "1");  // x1 cancels in -b + √d
 BENCHMARK_CAPTURE(Calculate, linear_0_3_1, "0", "3", "1");
 
 }  // namespace

@@ -163,6 +163,7 @@ TEST(Conversions, IgnoreTheProcessLocale) {
         EXPECT_EQ(calc::formatReal(-1234567.25), "-1234567.25") << name;
         EXPECT_EQ(calc::formatReal(1e20), "1E+20") << name;
         EXPECT_EQ(calc::formatInteger(-1234567), "-1234567") << name;
+        EXPECT_EQ(calc::formatFifteenDigits({true, 123456789012345, 2}), "-123.456789012345") << name;
         EXPECT_EQ(calc::parseCoefficient("2.5"), 2) << name;
         EXPECT_THROW(calc::parseCoefficient("2,5"), RunTimeError) << name;
         std::setlocale(LC_ALL, "C");
