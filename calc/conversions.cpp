@@ -15,18 +15,18 @@
 namespace calc {
 namespace {
 
-constexpr std::int64_t kInt32Max = 2147483647;
-constexpr std::int64_t kInt32MinMagnitude = 2147483648;
+constexpr std::int64_t int32Max = 2147483647;
+constexpr std::int64_t int32MinMagnitude = 2147483648;
 
 // Exponents and lengths are clamped far beyond anything that changes the
 // result, so that no arithmetic on them can overflow.
-constexpr std::int64_t kClamp = 1'000'000'000'000'000;
+constexpr std::int64_t clamp = 1'000'000'000'000'000;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int64_t clampedSize(std::size_t n) {
-    return static_cast<std::int64_t>(std::min<std::uint64_t>(n, static_cast<std::uint64_t>(kClamp)));
+    return static_cast<std::int64_t>(std::min<std::uint64_t>(n, static_cast<std::uint64_t>(clamp)));
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -70,7 +70,7 @@ struct DecimalParts {
     bool negative = false;
     std::string_view integerDigits;
     std::string_view fractionDigits;
-    std::int64_t exponent = 0;  // clamped to ±kClamp
+    std::int64_t exponent = 0;  // clamped to ±clamp
 };
 
 DecimalParts splitDecimal(std::string_view text) {
@@ -94,7 +94,7 @@ DecimalParts splitDecimal(std::string_view text) {
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
         const std::size_t exponentStart = i;
         while (i < text.size() && isDigit(text[i])) {
-            parts.exponent = std::min(parts.exponent * 10 + (text[i] - '0'), kClamp);
+            parts.exponent = std::min(parts.exponent * 10 + (text[i] - '0'), clamp);
             ++i;
         }
         if (i == exponentStart) throw RunTimeError::typeMismatch();
@@ -159,7 +159,7 @@ std::int32_t parseDecimal(std::string_view text) {
         if (above || (tie && magnitude % 2 != 0)) ++magnitude;
     }
 
-    if (magnitude > (parts.negative ? kInt32MinMagnitude : kInt32Max)) throw RunTimeError::overflow();
+    if (magnitude > (parts.negative ? int32MinMagnitude : int32Max)) throw RunTimeError::overflow();
     return static_cast<std::int32_t>(parts.negative ? -magnitude : magnitude);
 }
 

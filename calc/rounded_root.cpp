@@ -34,29 +34,29 @@ namespace {
 
 thread_local std::uint64_t exactComparisons = 0;
 
-constexpr int kRootScaleBits = 15;  // d < 2^31, so d·2^30 and S² fit in 64 bits and J in 32
+constexpr int rootScaleBits = 15;  // d < 2^31, so d·2^30 and S² fit in 64 bits and J in 32
 
 // The fraction's error, relative to the size of its double part plus one:
 // τ is within 5 rounding errors of its value and every later operation adds
 // at most two more (any rounding mode), 19 units of 2^-53 at worst.
-constexpr double kRelativeError = 0x1p-48;
+constexpr double relativeError = 0x1p-48;
 
-constexpr std::uint64_t kTenTo14 = 100'000'000'000'000;
-constexpr std::uint64_t kTenTo15 = 1'000'000'000'000'000;
+constexpr std::uint64_t tenTo14 = 100'000'000'000'000;
+constexpr std::uint64_t tenTo15 = 1'000'000'000'000'000;
 
-constexpr std::array<WideUnsigned<3>, 26> kPowersOfTen = [] {
+constexpr std::array<WideUnsigned<3>, 26> powersOfTen = [] {
     std::array<WideUnsigned<3>, 26> powers{};
     powers[0].limb[0] = 1;
     for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = narrowed<3>(powers[k - 1] * WideUnsigned<1>{{10}});
     return powers;
 }();
 
-constexpr std::array<double, 26> kPowersOfTenApproximately = {
+constexpr std::array<double, 26> powersOfTenApproximately = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12,
     1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23, 1e24, 1e25};
 
 // The decades the roots can start in, from 1E-11 to 1E+10.
-constexpr std::array<double, 22> kDecades = {1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4,
+constexpr std::array<double, 22> decadeStarts = {1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4,
                                              1e-3,  1e-2,  1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,
                                              1e5,   1e6,   1e7,  1e8,  1e9,  1e10};
 
@@ -87,7 +87,7 @@ Scale binaryScale(int exponent) { return {WideUnsigned<3>::powerOfTwo(exponent),
 
 Scale decimalScale(int exponent) {
     const auto k = static_cast<std::size_t>(exponent);
-    return {kPowersOfTen[k], kPowersOfTenApproximately[k]};
+    return {powersOfTen[k], powersOfTenApproximately[k]};
 }
 
 // |x|·scale = whole + fraction, 0 <= fraction < 1, up to error (0 for a ratio).
@@ -101,7 +101,7 @@ struct Scaled {
 Scaled settled(std::uint64_t whole, double g) {
     const double below = std::floor(g);
     return {whole + static_cast<std::uint64_t>(static_cast<std::int64_t>(below)), g - below,
-            kRelativeError * (std::abs(g) + 1.0)};
+            relativeError * (std::abs(g) + 1.0)};
 }
 
 Scaled scaled(const Magnitude& x, const Scale& scale) {
@@ -156,12 +156,12 @@ double nearestDouble(const Magnitude& x, bool negative) {
 FifteenDigits fifteenDigits(const Magnitude& x, bool negative, double nearest) {
     // The decade of the nearest double, which is the root's unless that double
     // lies across a power of ten from it: then one step corrects it.
-    int exponent = static_cast<int>(std::upper_bound(kDecades.begin(), kDecades.end(), std::abs(nearest)) -
-                                    kDecades.begin()) - 12;
+    int exponent = static_cast<int>(std::upper_bound(decadeStarts.begin(), decadeStarts.end(), std::abs(nearest)) -
+                                    decadeStarts.begin()) - 12;
     Scale scale = decimalScale(14 - exponent);
     Scaled y = scaled(x, scale);
-    const int step = side(x, negative, scale, y, 2 * kTenTo15) >= 0  ? 1
-                     : side(x, negative, scale, y, 2 * kTenTo14) < 0 ? -1
+    const int step = side(x, negative, scale, y, 2 * tenTo15) >= 0  ? 1
+                     : side(x, negative, scale, y, 2 * tenTo14) < 0 ? -1
                                                                       : 0;
     if (step != 0) {
         exponent += step;
@@ -171,7 +171,7 @@ FifteenDigits fifteenDigits(const Magnitude& x, bool negative, double nearest) {
     const int up = side(x, negative, scale, y, 2 * y.whole + 1);
     std::uint64_t significand = y.whole;
     if (up > 0 || (up == 0 && significand % 2 == 1)) ++significand;
-    if (significand == kTenTo15) return {negative, kTenTo14, exponent + 1};
+    if (significand == tenTo15) return {negative, tenTo14, exponent + 1};
     return {negative, significand, exponent};
 }
 
@@ -201,8 +201,8 @@ struct ScaledSquareRoot {
 
 ScaledSquareRoot scaledSquareRoot(std::int32_t d) {
     if (d < 0) throw RunTimeError::floatingPoint(FloatingPointCondition::InvalidOperation);
-    const double root = std::ldexp(std::sqrt(static_cast<double>(d)), kRootScaleBits);
-    const std::uint64_t radicand = static_cast<std::uint64_t>(d) << (2 * kRootScaleBits);
+    const double root = std::ldexp(std::sqrt(static_cast<double>(d)), rootScaleBits);
+    const std::uint64_t radicand = static_cast<std::uint64_t>(d) << (2 * rootScaleBits);
     auto whole = static_cast<std::uint64_t>(root);  // within one of the floor
     while (whole * whole > radicand) --whole;
     while ((whole + 1) * (whole + 1) <= radicand) ++whole;
@@ -215,11 +215,11 @@ ScaledSquareRoot scaledSquareRoot(std::int32_t d) {
 RoundedRoot quadraticRoot(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
                           const ScaledSquareRoot& root, int sign) {
     if (root.exact) {
-        const auto rootOfD = static_cast<std::int64_t>(root.whole >> kRootScaleBits);
+        const auto rootOfD = static_cast<std::int64_t>(root.whole >> rootScaleBits);
         return roundedRatio(-std::int64_t{b} + sign * rootOfD, 2 * std::int64_t{a});
     }
 
-    const std::uint64_t j = (magnitudeOf(b) << kRootScaleBits) + root.whole;
+    const std::uint64_t j = (magnitudeOf(b) << rootScaleBits) + root.whole;
     Magnitude x;
     x.tau = root.fraction;
     x.root = {a, b, d, sign};

@@ -11,15 +11,15 @@
 namespace {
 
 // Texts a box can hold and roots the program shows, in a realistic mix.
-constexpr std::array<std::string_view, 6> kTexts = {"1", "-3", "999", "2.5", "9e8", "&HF"};
-constexpr std::array<double, 8> kRoots = {2.0,   -1.0,  1.4142135623730951, -0.3333333333333333,
+constexpr std::array<std::string_view, 6> texts = {"1", "-3", "999", "2.5", "9e8", "&HF"};
+constexpr std::array<double, 8> shownRoots = {2.0,   -1.0,  1.4142135623730951, -0.3333333333333333,
                                           0.25, 1e15, -4.656612873077393e-10, 31.606961258558215};
 
 void ParseCoefficient(benchmark::State& state) {
     for (auto _ : state) {
-        for (std::string_view text : kTexts) benchmark::DoNotOptimize(calc::parseCoefficient(text));
+        for (std::string_view text : texts) benchmark::DoNotOptimize(calc::parseCoefficient(text));
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kTexts.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
 }
 BENCHMARK(ParseCoefficient);
 
@@ -36,20 +36,20 @@ BENCHMARK(ParseCoefficientOverflow);
 
 void FormatReal(benchmark::State& state) {
     for (auto _ : state)
-        for (double root : kRoots) benchmark::DoNotOptimize(calc::formatReal(root));
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kRoots.size()));
+        for (double root : shownRoots) benchmark::DoNotOptimize(calc::formatReal(root));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(shownRoots.size()));
 }
 BENCHMARK(FormatReal);
 
 void SnprintfG15(benchmark::State& state) {
     char buffer[32];
     for (auto _ : state) {
-        for (double root : kRoots) {
+        for (double root : shownRoots) {
             benchmark::DoNotOptimize(std::snprintf(buffer, sizeof buffer, "%.15G", root));
             benchmark::ClobberMemory();
         }
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kRoots.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(shownRoots.size()));
 }
 BENCHMARK(SnprintfG15);
 

@@ -41,7 +41,7 @@ TEST_P(ParseCoefficient, GivesTheRoundedValueOrTheError) {
     }
 }
 
-constexpr auto kOverflow = ErrorKind::Overflow;
+constexpr auto overflowKind = ErrorKind::Overflow;
 
 INSTANTIATE_TEST_SUITE_P(Zeros, ParseCoefficient,
                          testing::Values(ParseCase{"0", 0}, ParseCase{"-0", 0}, ParseCase{"+0", 0},
@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Prefixed, ParseCoefficient,
                                          ParseCase{"&HFFFFFFFF", -1}, ParseCase{"&H80000000",
                                                                                  std::numeric_limits<std::int32_t>::min()},
                                          ParseCase{"&O37777777777", -1}, ParseCase{"&H0000000000001", 1},
-                                         ParseCase{" &H1 ", 1}, ParseCase{"&H100000000", std::nullopt, kOverflow},
-                                         ParseCase{"&O40000000000", std::nullopt, kOverflow},
+                                         ParseCase{" &H1 ", 1}, ParseCase{"&H100000000", std::nullopt, overflowKind},
+                                         ParseCase{"&O40000000000", std::nullopt, overflowKind},
                                          ParseCase{"&H", std::nullopt}, ParseCase{"&O", std::nullopt},
                                          ParseCase{"&O8", std::nullopt}, ParseCase{"&HG", std::nullopt},
                                          ParseCase{"-&H1", std::nullopt}, ParseCase{"+&H1", std::nullopt},
@@ -83,14 +83,14 @@ INSTANTIATE_TEST_SUITE_P(Prefixed, ParseCoefficient,
                                          ParseCase{"& H1", std::nullopt}, ParseCase{"&H1.5", std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(TooLarge, ParseCoefficient,
-                         testing::Values(ParseCase{"9e9", std::nullopt, kOverflow},
-                                         ParseCase{"3e9", std::nullopt, kOverflow},
-                                         ParseCase{"2147483647.5", std::nullopt, kOverflow},
-                                         ParseCase{"-2147483649", std::nullopt, kOverflow},
-                                         ParseCase{"-2147483648.51", std::nullopt, kOverflow},
-                                         ParseCase{"1e999999999", std::nullopt, kOverflow},
-                                         ParseCase{"1e99999999999999999999999", std::nullopt, kOverflow},
-                                         ParseCase{"99999999999999999999", std::nullopt, kOverflow}));
+                         testing::Values(ParseCase{"9e9", std::nullopt, overflowKind},
+                                         ParseCase{"3e9", std::nullopt, overflowKind},
+                                         ParseCase{"2147483647.5", std::nullopt, overflowKind},
+                                         ParseCase{"-2147483649", std::nullopt, overflowKind},
+                                         ParseCase{"-2147483648.51", std::nullopt, overflowKind},
+                                         ParseCase{"1e999999999", std::nullopt, overflowKind},
+                                         ParseCase{"1e99999999999999999999999", std::nullopt, overflowKind},
+                                         ParseCase{"99999999999999999999", std::nullopt, overflowKind}));
 
 INSTANTIATE_TEST_SUITE_P(NotANumber, ParseCoefficient,
                          testing::Values(ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},

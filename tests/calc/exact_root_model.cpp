@@ -11,8 +11,8 @@ namespace model {
 
 ExactInteger::ExactInteger(std::int64_t value) : negative_(value < 0) {
     std::uint64_t magnitude = negative_ ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    for (; magnitude > 0; magnitude /= kBase)
-        limbs_[static_cast<std::size_t>(size_++)] = static_cast<std::uint32_t>(magnitude % kBase);
+    for (; magnitude > 0; magnitude /= limbBase)
+        limbs_[static_cast<std::size_t>(size_++)] = static_cast<std::uint32_t>(magnitude % limbBase);
 }
 
 ExactInteger ExactInteger::powerOfTen(int exponent) {
@@ -55,8 +55,8 @@ ExactInteger operator+(const ExactInteger& x, const ExactInteger& y) {
         for (int i = 0; i < std::max(x.size_, y.size_) || carry != 0; ++i) {
             const auto k = static_cast<std::size_t>(i);
             const std::uint32_t sum = x.limbs_[k] + y.limbs_[k] + carry;  // limbs past size_ are 0
-            carry = sum >= ExactInteger::kBase ? 1 : 0;
-            result.limbs_[k] = sum - carry * ExactInteger::kBase;
+            carry = sum >= ExactInteger::limbBase ? 1 : 0;
+            result.limbs_[k] = sum - carry * ExactInteger::limbBase;
             result.size_ = i + 1;
         }
         return result;
@@ -71,7 +71,7 @@ ExactInteger operator+(const ExactInteger& x, const ExactInteger& y) {
         const auto k = static_cast<std::size_t>(i);
         const std::uint32_t subtrahend = smaller.limbs_[k] + borrow;
         borrow = larger.limbs_[k] < subtrahend ? 1 : 0;
-        result.limbs_[k] = larger.limbs_[k] + borrow * ExactInteger::kBase - subtrahend;
+        result.limbs_[k] = larger.limbs_[k] + borrow * ExactInteger::limbBase - subtrahend;
         if (result.limbs_[k] != 0) result.size_ = i + 1;
     }
     return result;
@@ -88,8 +88,8 @@ ExactInteger operator*(const ExactInteger& x, const ExactInteger& y) {
                                                          y.limbs_[static_cast<std::size_t>(j)]
                                                    : 0;
             const std::uint64_t sum = term + result.limbs_[k] + carry;
-            result.limbs_[k] = static_cast<std::uint32_t>(sum % ExactInteger::kBase);
-            carry = sum / ExactInteger::kBase;
+            result.limbs_[k] = static_cast<std::uint32_t>(sum % ExactInteger::limbBase);
+            carry = sum / ExactInteger::limbBase;
             result.size_ = std::max(result.size_, i + j + 1);
         }
     }

@@ -26,15 +26,15 @@ public:
     friend ExactInteger operator*(const ExactInteger& x, const ExactInteger& y);
 
 private:
-    static constexpr std::uint32_t kBase = 1'000'000'000;
-    static constexpr int kCapacity = 24;  // 216 digits
+    static constexpr std::uint32_t limbBase = 1'000'000'000;
+    static constexpr int capacity = 24;  // 216 digits
 
     // -1, 0 or 1 as |this| is below, equal to or above |other|.
     int compareMagnitude(const ExactInteger& other) const;
 
     bool negative_ = false;
     int size_ = 0;  // no leading zero limbs; 0 for zero
-    std::array<std::uint32_t, kCapacity> limbs_{};
+    std::array<std::uint32_t, capacity> limbs_{};
 };
 
 // A root of a·x² + b·x + c: x1 = (-b + √d) / 2a (index 0) or x2 (index 1);

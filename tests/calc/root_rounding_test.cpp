@@ -50,7 +50,7 @@ TEST_P(HardQuadratic, ShowsTheRoundedRoots) { expectRoots(GetParam()); }
 // Found by searching a = 1..150, b = 0..999, c = -99..999 for roots whose
 // approximation could not decide; the comment gives how far the digits after
 // the 15th lie from a half, in units of the 15th digit, for the root concerned.
-constexpr std::array kNearAHalf = {
+constexpr std::array nearAHalf = {
     QuadraticCase{37, 468, 832, "-2.13975843611634", "-10.5088902125323"},       // x1: -1.3e-9
     QuadraticCase{37, -468, 832, "10.5088902125323", "2.13975843611634"},        // x2: -1.3e-9
     QuadraticCase{37, 346, 161, "-0.491109787467696", "-8.86024156388366"},      // x2: +1.3e-9
@@ -65,7 +65,7 @@ constexpr std::array kNearAHalf = {
 };
 
 // The same search, for roots next to the midpoint between two doubles (in units in the last place).
-constexpr std::array kNearABinaryMidpoint = {
+constexpr std::array nearABinaryMidpoint = {
     QuadraticCase{7, 69, -93, "1.20139844184758", "-11.0585412989904"},       // x2: -2.4e-6
     QuadraticCase{143, 429, 81, "-0.202476808081477", "-2.79752319191852"},   // x2: -5.2e-7
     QuadraticCase{127, 1, -1888, "3.85172859384957", "-3.8596026095976"},     // x1: +2.4e-7
@@ -73,8 +73,8 @@ constexpr std::array kNearABinaryMidpoint = {
     QuadraticCase{1067, 1, -63, "0.242521660284859", "-0.243458867407633"},   // x2: -1.1e-7
 };
 
-INSTANTIATE_TEST_SUITE_P(NearAHalf, HardQuadratic, testing::ValuesIn(kNearAHalf));
-INSTANTIATE_TEST_SUITE_P(NearABinaryMidpoint, HardQuadratic, testing::ValuesIn(kNearABinaryMidpoint));
+INSTANTIATE_TEST_SUITE_P(NearAHalf, HardQuadratic, testing::ValuesIn(nearAHalf));
+INSTANTIATE_TEST_SUITE_P(NearABinaryMidpoint, HardQuadratic, testing::ValuesIn(nearABinaryMidpoint));
 
 // b² much larger than 4|ac|: -b + √d and -b - √d differ by orders of magnitude.
 INSTANTIATE_TEST_SUITE_P(
@@ -134,8 +134,8 @@ TEST(NearBoundaries, TakeTheExactComparison) {
             EXPECT_GT(calc::exactComparisonsOnThisThread(), before) << row.a << ", " << row.b << ", " << row.c;
         }
     };
-    expectExactComparisons(kNearAHalf);
-    expectExactComparisons(kNearABinaryMidpoint);
+    expectExactComparisons(nearAHalf);
+    expectExactComparisons(nearABinaryMidpoint);
 }
 
 struct LinearCase {

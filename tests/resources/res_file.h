@@ -14,9 +14,9 @@ namespace resource_files {
 // A resource type or name: a number or a string.
 using ResourceId = std::variant<std::uint16_t, std::u16string>;
 
-inline constexpr std::uint16_t kRtIcon = 3;
-inline constexpr std::uint16_t kRtGroupIcon = 14;
-inline constexpr std::uint16_t kRtVersion = 16;
+inline constexpr std::uint16_t rtIcon = 3;
+inline constexpr std::uint16_t rtGroupIcon = 14;
+inline constexpr std::uint16_t rtVersion = 16;
 
 struct Resource {
     ResourceId type;

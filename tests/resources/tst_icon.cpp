@@ -18,7 +18,7 @@ namespace {
 
 using resource_files::IconImage;
 
-const std::filesystem::path kIconDir = TARVO_ICON_DIR;
+const std::filesystem::path iconDir = TARVO_ICON_DIR;
 
 struct ExpectedImage {
     std::size_t position;  // in the .ico directory
@@ -34,7 +34,7 @@ std::ostream& operator<<(std::ostream& out, const ExpectedImage& image)
 const std::vector<resource_files::IcoEntry>& icoEntries()
 {
     static const auto entries =
-        resource_files::readIcoFile(resource_files::readFileBytes(kIconDir / "tarvo.ico"));
+        resource_files::readIcoFile(resource_files::readFileBytes(iconDir / "tarvo.ico"));
     return entries;
 }
 
@@ -109,7 +109,7 @@ TEST_P(IcoImageTest, MatchesThePngOfItsSize)
 {
     const ExpectedImage expected = GetParam();
     const IconImage image = resource_files::decodeIconImage(icoEntries().at(expected.position).imageBytes);
-    const QImage png = loadPng((kIconDir / ("tarvo-" + std::to_string(expected.size) + ".png")).string());
+    const QImage png = loadPng((iconDir / ("tarvo-" + std::to_string(expected.size) + ".png")).string());
     ASSERT_EQ(png.width(), expected.size);
     ASSERT_EQ(png.height(), expected.size);
     for (int y = 0; y < expected.size; ++y) {
@@ -137,7 +137,7 @@ class LargePngTest : public testing::TestWithParam<int> {};
 TEST_P(LargePngTest, IsDrawnForItsSize)
 {
     const int size = GetParam();
-    const QImage large = loadPng((kIconDir / ("tarvo-" + std::to_string(size) + ".png")).string());
+    const QImage large = loadPng((iconDir / ("tarvo-" + std::to_string(size) + ".png")).string());
     ASSERT_EQ(large.width(), size);
     ASSERT_EQ(large.height(), size);
     const int block = size / 32;
@@ -159,8 +159,8 @@ TEST_P(LargePngTest, IsDrawnForItsSize)
 TEST_P(LargePngTest, ShowsThePictureOfThe32PixelDesign)
 {
     const int size = GetParam();
-    const QImage design = loadPng((kIconDir / "tarvo-32.png").string());
-    const QImage reduced = loadPng((kIconDir / ("tarvo-" + std::to_string(size) + ".png")).string())
+    const QImage design = loadPng((iconDir / "tarvo-32.png").string());
+    const QImage reduced = loadPng((iconDir / ("tarvo-" + std::to_string(size) + ".png")).string())
                                .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     int alike = 0;
     for (int y = 0; y < 32; ++y) {
@@ -186,7 +186,7 @@ TEST_P(WindowIconResourceTest, IsCompiledInAndEqualsThePng)
     const int size = GetParam();
     const QImage compiled = loadPng(":/icons/tarvo-" + std::to_string(size) + ".png");
     ASSERT_FALSE(compiled.isNull());
-    EXPECT_EQ(compiled, loadPng((kIconDir / ("tarvo-" + std::to_string(size) + ".png")).string()));
+    EXPECT_EQ(compiled, loadPng((iconDir / ("tarvo-" + std::to_string(size) + ".png")).string()));
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowIconSizes, WindowIconResourceTest, testing::Values(16, 32));

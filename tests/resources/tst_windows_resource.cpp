@@ -16,8 +16,8 @@ namespace {
 using resource_files::Resource;
 using resource_files::ResourceId;
 
-constexpr std::uint16_t kChinesePrc = 0x0804;
-constexpr std::uint16_t kUnicodeCodePage = 0x04B0;
+constexpr std::uint16_t chinesePrc = 0x0804;
+constexpr std::uint16_t unicodeCodePage = 0x04B0;
 
 const std::vector<Resource>& resources()
 {
@@ -38,7 +38,7 @@ std::vector<const Resource*> resourcesOfType(std::uint16_t type)
 const resource_files::VersionInfo& versionInfo()
 {
     static const auto info = [] {
-        const auto records = resourcesOfType(resource_files::kRtVersion);
+        const auto records = resourcesOfType(resource_files::rtVersion);
         if (records.size() != 1)
             throw resource_files::FormatError(std::to_string(records.size()) + " version records");
         return resource_files::readVersionInfo(records.front()->data);
@@ -69,7 +69,7 @@ TEST(VersionRecord, HasOneChineseUnicodeStringTableAndItsTranslation)
     const auto& info = versionInfo();
     ASSERT_EQ(info.stringTables.size(), 1u);
     EXPECT_EQ(info.stringTables.begin()->first, u"080404B0");
-    EXPECT_EQ(info.translations, (std::vector<std::uint32_t>{std::uint32_t{kUnicodeCodePage} << 16 | kChinesePrc}));
+    EXPECT_EQ(info.translations, (std::vector<std::uint32_t>{std::uint32_t{unicodeCodePage} << 16 | chinesePrc}));
 }
 
 struct ExpectedString {
@@ -100,7 +100,7 @@ TEST(Resources, AreAllInChinesePrc)
 {
     ASSERT_FALSE(resources().empty());
     for (const Resource& resource : resources())
-        EXPECT_EQ(resource.language, kChinesePrc);
+        EXPECT_EQ(resource.language, chinesePrc);
 }
 
 struct ExpectedIcon {
@@ -112,20 +112,20 @@ struct ExpectedIcon {
 // holds exactly the image of the .ico file.
 TEST(IconResource, HoldsTheThreeImagesOfTheIcoFile)
 {
-    const auto groups = resourcesOfType(resource_files::kRtGroupIcon);
+    const auto groups = resourcesOfType(resource_files::rtGroupIcon);
     ASSERT_EQ(groups.size(), 1u);
     const auto group = resource_files::readIconGroup(groups.front()->data);
     const auto ico = resource_files::readIcoFile(resource_files::readFileBytes(TARVO_ICON_FILE));
     const ExpectedIcon expected[] = {{32, 1}, {32, 4}, {16, 4}};
     ASSERT_EQ(group.size(), std::size(expected));
-    ASSERT_EQ(resourcesOfType(resource_files::kRtIcon).size(), std::size(expected));
+    ASSERT_EQ(resourcesOfType(resource_files::rtIcon).size(), std::size(expected));
     for (std::size_t i = 0; i < group.size(); ++i) {
         SCOPED_TRACE("image " + std::to_string(i));
         EXPECT_EQ(group[i].width, expected[i].size);
         EXPECT_EQ(group[i].height, expected[i].size);
         EXPECT_EQ(group[i].bitCount, expected[i].bitsPerPixel);
         EXPECT_EQ(group[i].colourCount, 1 << expected[i].bitsPerPixel);
-        const auto icons = resourcesOfType(resource_files::kRtIcon);
+        const auto icons = resourcesOfType(resource_files::rtIcon);
         const auto icon = std::ranges::find_if(
             icons, [&](const Resource* r) { return r->name == ResourceId{group[i].iconId}; });
         ASSERT_NE(icon, icons.end()) << "no icon " << group[i].iconId;

@@ -7,9 +7,9 @@
 namespace icon {
 namespace {
 
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kDirectoryHeaderSize = 6;
-constexpr std::uint32_t kDirectoryEntrySize = 16;
+constexpr std::uint32_t infoHeaderSize = 40;
+constexpr std::uint32_t directoryHeaderSize = 6;
+constexpr std::uint32_t directoryEntrySize = 16;
 
 class ByteWriter {
 public:
@@ -52,7 +52,7 @@ std::uint32_t paletteSize(int bitsPerPixel)
 std::uint32_t imageSize(const IcoImage& image)
 {
     const auto size = static_cast<std::uint32_t>(image.art.size);
-    return kInfoHeaderSize + paletteSize(image.bitsPerPixel) * 4 +
+    return infoHeaderSize + paletteSize(image.bitsPerPixel) * 4 +
            size * rowStride(image.art.size, image.bitsPerPixel) + size * rowStride(image.art.size, 1);
 }
 
@@ -82,7 +82,7 @@ void writeImage(std::vector<std::uint8_t>& bytes, const IcoImage& image)
     const int size = image.art.size;
     const auto colourBytes = static_cast<std::uint32_t>(size) * rowStride(size, image.bitsPerPixel);
     const auto maskBytes = static_cast<std::uint32_t>(size) * rowStride(size, 1);
-    out.u32(kInfoHeaderSize);
+    out.u32(infoHeaderSize);
     out.u32(static_cast<std::uint32_t>(size));
     out.u32(static_cast<std::uint32_t>(2 * size));  // colour rows and mask rows together
     out.u16(1);                                     // planes
@@ -94,10 +94,10 @@ void writeImage(std::vector<std::uint8_t>& bytes, const IcoImage& image)
     out.u32(0);  // every palette entry is used
     out.u32(0);
     if (image.bitsPerPixel == 1) {
-        for (const Rgb& colour : kPalette2)
+        for (const Rgb& colour : palette2)
             out.rgbQuad(colour);
     } else {
-        for (const PaletteEntry& entry : kPalette16)
+        for (const PaletteEntry& entry : palette16)
             out.rgbQuad(entry.colour);
     }
     for (int y = size - 1; y >= 0; --y)
@@ -121,7 +121,7 @@ std::vector<std::uint8_t> encodeIco(std::span<const IcoImage> images)
     out.u16(0);  // reserved
     out.u16(1);  // icon, not cursor
     out.u16(static_cast<std::uint32_t>(images.size()));
-    auto offset = kDirectoryHeaderSize + kDirectoryEntrySize * static_cast<std::uint32_t>(images.size());
+    auto offset = directoryHeaderSize + directoryEntrySize * static_cast<std::uint32_t>(images.size());
     for (const IcoImage& image : images) {
         out.u8(static_cast<std::uint32_t>(image.art.size));
         out.u8(static_cast<std::uint32_t>(image.art.size));

@@ -21,7 +21,7 @@ struct PaletteEntry {
 
 // The classic 16-colour palette in its usual order, so 4-bit images look the
 // same on every display that only has those colours.
-inline constexpr std::array<PaletteEntry, 16> kPalette16{{
+inline constexpr std::array<PaletteEntry, 16> palette16{{
     {'k', {0x00, 0x00, 0x00}},  // black
     {'m', {0x80, 0x00, 0x00}},  // maroon
     {'g', {0x00, 0x80, 0x00}},  // green
@@ -40,15 +40,15 @@ inline constexpr std::array<PaletteEntry, 16> kPalette16{{
     {'w', {0xFF, 0xFF, 0xFF}},  // white
 }};
 
-inline constexpr std::array<Rgb, 2> kPalette2{{{0x00, 0x00, 0x00}, {0xFF, 0xFF, 0xFF}}};
+inline constexpr std::array<Rgb, 2> palette2{{{0x00, 0x00, 0x00}, {0xFF, 0xFF, 0xFF}}};
 
-inline constexpr char kTransparentLetter = '.';
+inline constexpr char transparentLetter = '.';
 
 // The palette index a design letter names, or nothing for an unknown letter.
 constexpr std::optional<std::uint8_t> paletteIndexOf(char letter)
 {
-    for (std::size_t index = 0; index < kPalette16.size(); ++index) {
-        if (kPalette16[index].letter == letter)
+    for (std::size_t index = 0; index < palette16.size(); ++index) {
+        if (palette16[index].letter == letter)
             return static_cast<std::uint8_t>(index);
     }
     return std::nullopt;
@@ -58,7 +58,7 @@ constexpr std::optional<std::uint8_t> paletteIndexOf(char letter)
 // become white so the symbol stays readable on a 2-colour display.
 constexpr std::uint8_t monochromeIndexOf(std::uint8_t index16)
 {
-    const Rgb& c = kPalette16[index16].colour;
+    const Rgb& c = palette16[index16].colour;
     const int brightness = 299 * c.red + 587 * c.green + 114 * c.blue;  // thousandths
     return brightness >= 128 * 1000 ? 1 : 0;
 }

@@ -22,7 +22,7 @@ PixelArt readPixelArt(std::istream& design, int expectedSize)
         if (std::ssize(line) != expectedSize)
             throw DesignError(where + "row is not " + std::to_string(expectedSize) + " pixels wide");
         for (const char letter : line) {
-            if (letter == kTransparentLetter) {
+            if (letter == transparentLetter) {
                 art.pixels.emplace_back();
             } else if (const auto index = paletteIndexOf(letter)) {
                 art.pixels.emplace_back(*index);

@@ -18,7 +18,7 @@ void writePng(const PixelArt& art, const std::filesystem::path& file)
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
                 continue;
             }
-            const Rgb& c = kPalette16[*pixel].colour;
+            const Rgb& c = palette16[*pixel].colour;
             image.setPixel(x, y, qRgb(c.red, c.green, c.blue));
         }
     }

@@ -38,7 +38,7 @@ constexpr double tileBorderWidth = 1.0;
 
 QColor colourOf(char letter)
 {
-    const Rgb& rgb = kPalette16[*paletteIndexOf(letter)].colour;
+    const Rgb& rgb = palette16[*paletteIndexOf(letter)].colour;
     return {rgb.red, rgb.green, rgb.blue};
 }
 
