@@ -1,7 +1,8 @@
 // The Qt backend's windows as the program builds them: every table's fonts
 // reach the widgets in the faces that stand in for the named ones, and the
 // handlers' operations count characters, not UTF-16 units.
-#include <app/qt/qt_toolkit.h>
+#include <tests/support/standalone_window.h>
+
 #include <app/qt/qt_window.h>
 #include <app/qt/startup.h>
 #include <ui/info/form2.h>
@@ -20,18 +21,6 @@ Q_DECLARE_METATYPE(const app::WindowDescription*)
 namespace {
 
 using namespace ui::main::form1;
-
-class NoEvents final : public app::WindowEvents {
-public:
-    void clicked(std::string_view) override {}
-    void closed() override {}
-};
-
-class NoShell final : public app::Shell {
-public:
-    void showWindow(std::string_view) override {}
-    app::MessageBoxAnswer showMessageBox(const app::MessageBoxRequest&) override { return app::MessageBoxAnswer::No; }
-};
 
 // The installed faces that stand in for the named ones (fonts-noto-cjk).
 QString standIn(std::string_view face)
@@ -53,21 +42,15 @@ private slots:
     void showingAMinimisedWindowRestoresIt();
 
 private:
-    std::unique_ptr<app::qt::QtWindow> build(const app::WindowDescription& description);
-
-    app::qt::QtToolkit toolkit_;
-    NoEvents events_;
-    NoShell shell_;
+    static std::unique_ptr<app::qt::QtWindow> build(const app::WindowDescription& description)
+    {
+        return tests::standaloneWindow(description);
+    }
 };
 
 void QtWindowTest::initTestCase()
 {
     app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-}
-
-std::unique_ptr<app::qt::QtWindow> QtWindowTest::build(const app::WindowDescription& description)
-{
-    return std::make_unique<app::qt::QtWindow>(description, events_, shell_);
 }
 
 void QtWindowTest::fontsReachTheWidgetsInTheirStandIns_data()
