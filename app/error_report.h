@@ -1,5 +1,7 @@
 #pragma once
 
+#include "error_text.h"
+
 #include <QString>
 
 namespace calc {
@@ -10,10 +12,6 @@ class RunTimeError;
 // the error's number and its Chinese description, and a "确定" button. The
 // program keeps running after it: the user corrects the input and tries again.
 namespace app {
-
-// Error numbers of failures that are not the core's own.
-inline constexpr int outOfMemoryErrorNumber = 7;
-inline constexpr int internalErrorNumber = 51;
 
 // The Chinese description of an error number.
 QString errorDescription(int number);

@@ -9,9 +9,6 @@
 // style stands in (registered once by registerFontSubstitutes).
 namespace app {
 
-// The font of controls without one of their own: buttons, fraction bars, help texts.
-inline constexpr FontDescription windowDefaultFont{.face = "宋体", .points = 9.0};
-
 // Registers, for each named face, the installed faces that support Simplified
 // Chinese in order of likeness. Call once after the QGuiApplication exists and
 // before the first window is built; calling again changes nothing.

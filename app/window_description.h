@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-// A window as data: what the builder (RuntimeWindow) turns into widgets.
+// A window as data: what each backend's builder turns into controls.
 // Texts are UTF-8; a caption's lines are separated by "\r\n".
 namespace app {
 
@@ -25,6 +25,9 @@ struct FontDescription {
     bool bold = false;      // weight 700, otherwise 400
     bool italic = false;
 };
+
+// The font of controls without one of their own: buttons, fraction bars, help texts.
+inline constexpr FontDescription windowDefaultFont{.face = "宋体", .points = 9.0};
 
 struct Rgb {
     std::uint8_t red = 0;
