@@ -2,7 +2,6 @@
 
 #include "utf16.h"
 
-#include <initguid.h>
 #include <oleacc.h>
 
 #include <array>

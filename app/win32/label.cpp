@@ -140,6 +140,8 @@ void Label::refresh()
 
 void Label::updateTooltip()
 {
+    if (!backColour_)
+        return;
     const std::wstring caption = windowText(handle_);
     const bool cutOff = isCutOff();
     if (tooltip_ == nullptr && !cutOff)

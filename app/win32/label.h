@@ -9,7 +9,8 @@
 // A label: an owner-drawn STATIC control that draws its caption left-aligned
 // from the top-left corner, broken at blanks and between Chinese characters
 // and cut off at its edges, on its back colour or the window's face colour.
-// When its caption is cut off, a tooltip shows the whole of it.
+// A label with a back colour is a slot the handlers fill: when its caption is
+// cut off, a tooltip shows the whole of it.
 //
 // Lines are laid out with the metrics of the named Chinese faces, as in the
 // Qt backend: the first baseline 0.86 em below the top, each further line

@@ -199,7 +199,9 @@ void Window::applyFonts()
 
 void Window::fitFrame(const RECT* suggested)
 {
-    RECT frame{0, 0, twipsToPixels(description_.clientWidth, dpi_), twipsToPixels(description_.clientHeight, dpi_)};
+    const int clientWidth = twipsToPixels(description_.clientWidth, dpi_);
+    const int clientHeight = twipsToPixels(description_.clientHeight, dpi_);
+    RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (suggested == nullptr)
@@ -207,6 +209,17 @@ void Window::fitFrame(const RECT* suggested)
     const int x = suggested != nullptr ? suggested->left : 0;
     const int y = suggested != nullptr ? suggested->top : 0;
     SetWindowPos(handle_, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top, flags);
+
+    // The frame may not yet be the one computed for this DPI (the system
+    // rescales it on its own time): measure and make the client area exact.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (client.right == clientWidth && client.bottom == clientHeight)
+        return;
+    RECT window{};
+    GetWindowRect(handle_, &window);
+    SetWindowPos(handle_, nullptr, 0, 0, window.right - window.left + clientWidth - client.right,
+                 window.bottom - window.top + clientHeight - client.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 Window::Control& Window::find(std::string_view controlName) const
