@@ -26,7 +26,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int64_t clampedSize(std::size_t n) {
-    return static_cast<std::int64_t>(std::min<std::size_t>(n, kClamp));
+    return static_cast<std::int64_t>(std::min<std::uint64_t>(n, kClamp));  // size_t may be 32 bits
 }
 
 std::string_view trimBlanks(std::string_view text) {
