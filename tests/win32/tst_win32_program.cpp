@@ -174,26 +174,6 @@ std::wstring programPath()
     return windows;
 }
 
-std::vector<HWND> windowsOf(DWORD process, const std::wstring& title)
-{
-    struct Search {
-        DWORD process;
-        std::wstring title;
-        std::vector<HWND> found;
-    } search{process, title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& wanted = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == wanted.process && IsWindowVisible(window) && win32_test::windowText(window) == wanted.title)
-                wanted.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 bool waitFor(const std::function<bool()>& done)
 {
     for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -217,7 +197,7 @@ TEST(TarvoExe, RunsUntilItsLastWindowCloses)
 
     HWND form1 = nullptr;
     EXPECT_TRUE(waitFor([&] {
-        const auto found = windowsOf(process.dwProcessId, L"Tarvo");
+        const auto found = topLevelWindows(L"Tarvo", process.dwProcessId);
         form1 = found.empty() ? nullptr : found.front();
         return form1 != nullptr || !running();
     }));
@@ -225,14 +205,14 @@ TEST(TarvoExe, RunsUntilItsLastWindowCloses)
 
     clickButton(form1, L"帮助");
     clickButton(form1, L"帮助");
-    EXPECT_EQ(windowsOf(process.dwProcessId, L"帮助").size(), 1u);
+    EXPECT_EQ(topLevelWindows(L"帮助", process.dwProcessId).size(), 1u);
 
     PostMessageW(form1, WM_CLOSE, 0, 0);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(form1); }));
     Sleep(100);
     EXPECT_TRUE(running()) << "the Help window keeps the program running";
 
-    for (HWND help : windowsOf(process.dwProcessId, L"帮助"))
+    for (HWND help : topLevelWindows(L"帮助", process.dwProcessId))
         PostMessageW(help, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0) << "the program ends";
     DWORD exitCode = 1;

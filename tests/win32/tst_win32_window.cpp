@@ -441,28 +441,20 @@ TEST(Window, LabelsTakeNoClickCallback)
 // The text of the tooltip that shows `control`, or empty.
 std::wstring tooltipOf(HWND control)
 {
-    struct Search {
-        HWND control;
-        std::wstring text;
-    } search{control, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& wanted = *reinterpret_cast<Search*>(data);
-            if (win32_test::className(window) != TOOLTIPS_CLASSW)
-                return TRUE;
-            wchar_t text[256]{};
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.hwnd = GetParent(wanted.control);
-            tool.uId = reinterpret_cast<UINT_PTR>(wanted.control);
-            tool.lpszText = text;
-            SendMessageW(window, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-            wanted.text += text;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.text;
+    std::wstring text;
+    for (HWND window : win32_test::threadWindows()) {
+        if (win32_test::className(window) != TOOLTIPS_CLASSW)
+            continue;
+        wchar_t tip[256]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = tip;
+        SendMessageW(window, TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&tool));
+        text += tip;
+    }
+    return text;
 }
 
 struct Tooltip {

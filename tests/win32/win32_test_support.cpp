@@ -49,23 +49,36 @@ RECT boundsInParent(HWND child)
     return bounds;
 }
 
-std::vector<HWND> topLevelWindows(const std::wstring& title)
+namespace {
+
+// 32-bit callbacks must be stdcall, which a lambda is not.
+BOOL CALLBACK collectWindow(HWND window, LPARAM windows)
 {
-    struct Search {
-        std::wstring title;
-        std::vector<HWND> found;
-    } search{title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& wanted = *reinterpret_cast<Search*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) && windowText(window) == wanted.title)
-                wanted.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> topLevelWindows(const std::wstring& title, DWORD process)
+{
+    std::vector<HWND> all;
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> found;
+    for (HWND window : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process && IsWindowVisible(window) && windowText(window) == title)
+            found.push_back(window);
+    }
+    return found;
+}
+
+std::vector<HWND> threadWindows()
+{
+    std::vector<HWND> all;
+    EnumThreadWindows(GetCurrentThreadId(), collectWindow, reinterpret_cast<LPARAM>(&all));
+    return all;
 }
 
 ModalBoxAnswerer::ModalBoxAnswerer(std::wstring title, std::wstring answer, std::vector<HWND> ownWindows)

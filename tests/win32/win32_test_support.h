@@ -24,8 +24,11 @@ std::wstring className(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT boundsInParent(HWND child);
 
-// The visible top-level windows of this process with the given title.
-std::vector<HWND> topLevelWindows(const std::wstring& title);
+// The visible top-level windows of a process with the given title.
+std::vector<HWND> topLevelWindows(const std::wstring& title, DWORD process = GetCurrentProcessId());
+
+// The top-level windows of the calling thread, visible or not.
+std::vector<HWND> threadWindows();
 
 // What a modal box showed, read while it was open.
 struct ModalBox {
