@@ -21,6 +21,7 @@ namespace {
 constexpr wchar_t windowClassName[] = L"TarvoWindow";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
+constexpr wchar_t programIconName[] = L"IDI_TARVO";  // the icon group of tarvo.rc
 constexpr int firstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
 
 int liveWindows = 0;
@@ -52,7 +53,10 @@ Window& Window::create(const WindowDescription& description)
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), programIconName);
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), programIconName, IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), 0));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = windowClassName;

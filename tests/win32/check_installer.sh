@@ -8,7 +8,7 @@ session=$1 build=$2 out=$3
 here=$(dirname "$0")
 
 fail() { echo "check_installer: $*" >&2; exit 1; }
-wine_exec() { "$here/wine-session" exec "$session" 96 "$@" >>"$out/wine.log" 2>&1; }
+wine_exec() { "$here/../../scripts/wine-session" exec "$session" 96 "$@" >>"$out/wine.log" 2>&1; }
 
 rm -rf "$out"
 mkdir -p "$out"

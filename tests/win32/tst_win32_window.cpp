@@ -104,6 +104,13 @@ TEST(Dpi, IsThePrefixs)
     EXPECT_EQ(form1->dpi(), expectedDpi());
 }
 
+TEST(Window, ShowsTheProgramsIcon)
+{
+    const ShownWindow form1(ui::main::form1Description());
+    EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICONSM), 0);
+}
+
 struct ClientArea {
     const char* window;
     Size at96;
