@@ -1,6 +1,7 @@
 // The program around the windows: the message box, the error report, one
 // Help and one About window, and the end of the program with its last window,
 // in this process and in Tarvo.exe itself.
+#include "case_printing.h"
 #include "win32_test_support.h"
 
 #include <app/win32/message_box.h>
@@ -19,6 +20,8 @@
 #include <string>
 
 namespace {
+
+using win32_test::operator<<;
 
 using app::win32::Window;
 using win32_test::ModalBoxAnswerer;

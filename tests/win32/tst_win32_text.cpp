@@ -1,5 +1,7 @@
 // The backend's text rules, without windows: UTF-8 and UTF-16, the character
 // limit of text boxes, the line breaks of captions, twips and points to pixels.
+#include "case_printing.h"
+
 #include <app/win32/caption_layout.h>
 #include <app/win32/character_limit.h>
 #include <app/win32/dpi.h>
@@ -11,6 +13,8 @@
 #include <vector>
 
 namespace {
+
+using win32_test::operator<<;
 
 using namespace app::win32;
 

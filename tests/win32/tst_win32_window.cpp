@@ -2,6 +2,7 @@
 // the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): classes,
 // places, fonts, colours, stacking, keyboard order, text boxes, tooltips and
 // the names screen readers hear.
+#include "case_printing.h"
 #include "win32_test_support.h"
 
 #include <app/win32/accessibility.h>
@@ -21,6 +22,8 @@
 #include <vector>
 
 namespace {
+
+using win32_test::operator<<;
 
 using app::win32::Window;
 using win32_test::pumpMessages;
@@ -112,7 +115,7 @@ TEST(Window, ShowsTheProgramsIcon)
 }
 
 struct ClientArea {
-    const char* window;
+    const char* name;  // the window's
     Size at96;
     Size at144;
 };
@@ -121,7 +124,7 @@ class ClientAreaTest : public testing::TestWithParam<ClientArea> {};
 
 TEST_P(ClientAreaTest, IsTheDescriptionsSize)
 {
-    const ShownWindow window(describedWindow(GetParam().window));
+    const ShownWindow window(describedWindow(GetParam().name));
     const Size expected = expectedDpi() == 144 ? GetParam().at144 : GetParam().at96;
     const Size actual = clientSize(window->handle());
     EXPECT_EQ(actual.width, expected.width);
@@ -132,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, ClientAreaTest,
                          testing::Values(ClientArea{"Form1", {610, 319}, {915, 479}},
                                          ClientArea{"Form2", {304, 202}, {456, 303}},
                                          ClientArea{"Form3", {304, 202}, {456, 303}}),
-                         [](const auto& test) { return std::string(test.param.window); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct Placement {
     const char* window;
@@ -243,7 +246,7 @@ COLORREF pixelAt(HWND control, int x, int y)
 }
 
 struct BackColour {
-    const char* label;
+    const char* control;
     COLORREF colour;  // CLR_NONE: the window's face colour
     POINT sample;     // at 96 DPI, clear of the caption and of overlapping labels
 };
@@ -253,7 +256,7 @@ class BackColourTest : public testing::TestWithParam<BackColour> {};
 TEST_P(BackColourTest, FillsTheLabel)
 {
     const ShownWindow form1(ui::main::form1Description());
-    const HWND label = form1->control(GetParam().label);
+    const HWND label = form1->control(GetParam().control);
     const COLORREF expected = GetParam().colour == CLR_NONE ? GetSysColor(COLOR_BTNFACE) : GetParam().colour;
     const auto scale = [&](LONG pixels) { return MulDiv(pixels, static_cast<int>(form1->dpi()), 96); };
     EXPECT_EQ(pixelAt(label, scale(GetParam().sample.x), scale(GetParam().sample.y)), expected);
@@ -265,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(Labels, BackColourTest,
                                          BackColour{"Label5", RGB(0, 255, 255), {44, 16}},
                                          BackColour{"Label6", RGB(128, 255, 128), {44, 16}},
                                          BackColour{"Label7", CLR_NONE, {110, 4}}),
-                         [](const auto& test) { return std::string(test.param.label); });
+                         [](const auto& test) { return std::string(test.param.control); });
 
 TEST(Labels, DrawDarkTextOnTheirBackColour)
 {
@@ -466,7 +469,7 @@ std::wstring tooltipOf(HWND control)
 
 struct Tooltip {
     const char* name;
-    const char* label;
+    const char* control;
     std::wstring caption;
     std::wstring tooltip;
 };
@@ -476,7 +479,7 @@ class TooltipTest : public testing::TestWithParam<Tooltip> {};
 TEST_P(TooltipTest, ShowsTheWholeCaptionWhenItIsCutOff)
 {
     const ShownWindow form1(ui::main::form1Description());
-    const HWND label = form1->control(GetParam().label);
+    const HWND label = form1->control(GetParam().control);
     SetWindowTextW(label, GetParam().caption.c_str());
     EXPECT_EQ(tooltipOf(label), GetParam().tooltip);
     SetWindowTextW(label, L"2");
@@ -506,7 +509,7 @@ TEST(Labels, WithoutBackColourHaveNoTooltip)
 
 struct Accessible {
     const char* control;
-    const wchar_t* name;         // nullptr: not checked
+    const wchar_t* accessibleName;  // nullptr: not checked
     const wchar_t* description;  // nullptr: not checked
 };
 
@@ -532,8 +535,8 @@ TEST_P(AccessibleTest, NamesAndDescribesTheControl)
         SysFreeString(text);
         return result;
     };
-    if (GetParam().name != nullptr) {
-        EXPECT_EQ(read(&IAccessible::get_accName), GetParam().name);
+    if (GetParam().accessibleName != nullptr) {
+        EXPECT_EQ(read(&IAccessible::get_accName), GetParam().accessibleName);
     }
     if (GetParam().description != nullptr) {
         EXPECT_EQ(read(&IAccessible::get_accDescription), GetParam().description);
