@@ -10,8 +10,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <limits>
 #include <iterator>
+#include <limits>
 #include <stdexcept>
 #include <string_view>
 

@@ -1,10 +1,9 @@
 // The backend's text rules, without windows: UTF-8 and UTF-16, the character
-// limit of text boxes, the line breaks of captions, twips and points to pixels.
+// limit of text boxes and the line breaks of captions.
 #include "case_printing.h"
 
 #include <app/win32/caption_layout.h>
 #include <app/win32/character_limit.h>
-#include <app/win32/dpi.h>
 #include <app/win32/utf16.h>
 
 #include <gtest/gtest.h>
@@ -168,41 +167,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Breaking{"no_break_before_closing_punctuation", L"能力有限，如", 90, {L"能力有", L"限，如"}},
                     Breaking{"line_breaks", L"\r\n1.一\r\n2.二", 100, {L"", L"1.一", L"2.二"}}),
     caseName);
-
-struct Scaling {
-    int twips;
-    unsigned dpi;
-    int pixels;
-};
-
-class TwipsTest : public testing::TestWithParam<Scaling> {};
-
-TEST_P(TwipsTest, RoundToTheNearestPixel)
-{
-    EXPECT_EQ(twipsToPixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, TwipsTest,
-                         testing::Values(Scaling{9150, 96, 610}, Scaling{4785, 144, 479}, Scaling{855, 144, 86},
-                                         Scaling{255, 96, 17}, Scaling{7, 96, 0}, Scaling{8, 96, 1},
-                                         Scaling{1440, 120, 120}, Scaling{735, 192, 98}));
-
-struct FontSize {
-    double points;
-    unsigned dpi;
-    int pixels;
-};
-
-class PointsTest : public testing::TestWithParam<FontSize> {};
-
-TEST_P(PointsTest, KeepFractionalSizes)
-{
-    EXPECT_EQ(pointsToPixels(GetParam().points, GetParam().dpi), GetParam().pixels);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, PointsTest,
-                         testing::Values(FontSize{21.75, 96, 29}, FontSize{21.75, 144, 44},
-                                         FontSize{14.25, 96, 19}, FontSize{14.25, 144, 29},
-                                         FontSize{10.5, 96, 14}, FontSize{9, 144, 18}, FontSize{42, 96, 56}));
 
 }  // namespace

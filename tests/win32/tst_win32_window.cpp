@@ -1,7 +1,7 @@
 // Real windows built from the program's descriptions, checked in pixels at
-// the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): classes,
-// places, fonts, colours, stacking, keyboard order, text boxes, tooltips and
-// the names screen readers hear.
+// the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): places,
+// fonts, colours, stacking, keyboard order, text boxes, tooltips and the
+// names screen readers hear.
 #include "case_printing.h"
 #include "win32_test_support.h"
 
@@ -169,20 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
         return name;
     });
-
-TEST(Controls, HaveTheClassOfTheirKind)
-{
-    for (const char* name : {"Form1", "Form2", "Form3"}) {
-        const app::WindowDescription& description = describedWindow(name);
-        const ShownWindow window(description);
-        for (const app::ControlDescription& control : description.controls) {
-            const std::wstring expected = control.kind == app::ControlKind::Button    ? L"Button"
-                                          : control.kind == app::ControlKind::TextBox ? L"Edit"
-                                                                                      : L"Static";
-            EXPECT_EQ(win32_test::className(window->control(control.name)), expected) << name << "." << control.name;
-        }
-    }
-}
 
 struct FontCase {
     const char* window;
