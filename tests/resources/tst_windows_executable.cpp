@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -93,6 +94,11 @@ struct ManifestPart {
     const char* name;
     const char* text;
 };
+
+std::ostream& operator<<(std::ostream& out, const ManifestPart& part)
+{
+    return out << part.name;
+}
 
 class ManifestTest : public testing::TestWithParam<ManifestPart> {};
 
