@@ -75,7 +75,7 @@ screenshot: deps
 	scripts/wine-session start build/screenshots/wine
 	scripts/wine-session exec build/screenshots/wine 96 build/windows-x64/app/win32/screenshot/tarvo_screenshot.exe \
 		"Z:$(subst /,\\,$(CURDIR))\\build\\screenshots"; status=$$?; \
-		scripts/wine-session stop build/screenshots/wine; rm -rf build/screenshots/wine; exit $$status
+		scripts/wine-session stop build/screenshots/wine; exit $$status
 	for name in form1 help about; do \
 		/usr/bin/convert build/screenshots/$$name-windows.bmp build/screenshots/$$name-windows.png && \
 		rm build/screenshots/$$name-windows.bmp; done
