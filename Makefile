@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench bench-startup stress fuzz run screenshot
+.PHONY: deps test bench bench-startup stress fuzz run screenshot windows
 
 deps:
 	@scripts/install-deps
@@ -11,6 +11,22 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	cmake --preset windows-x64
+	cmake --build --preset windows-x64
+	ctest --preset windows-x64
+	cmake --preset windows-x86
+	cmake --build --preset windows-x86
+	ctest --preset windows-x86
+
+# Tarvo.exe for 64- and 32-bit Windows, each as a portable zip and an installer, in build/windows/.
+windows: deps
+	cmake --preset windows-x64
+	cmake --build --preset windows-x64
+	cd build/windows-x64 && cpack -B ../windows
+	cmake --preset windows-x86
+	cmake --build --preset windows-x86
+	cd build/windows-x86 && cpack -B ../windows
+	@ls -l build/windows/Tarvo-*
 
 bench: deps
 	cmake --preset release
@@ -43,15 +59,26 @@ run: deps
 	cmake --preset release
 	cmake --build --preset release --target tarvo
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-		echo "make run: Tarvo needs a graphical session; without one use: xvfb-run -a build/release/app/tarvo"; exit 1; fi
-	build/release/app/tarvo
+		echo "make run: Tarvo needs a graphical session; without one use: xvfb-run -a build/release/program/qt/tarvo"; exit 1; fi
+	build/release/program/qt/tarvo
 
-# PNGs of the main window (fresh, after 1, -3, 2 and after 1, 0, -2), Help and About, under Xvfb.
+# PNGs of the main window (fresh, after 1, -3, 2 and after 1, 0, -2), Help and About, under Xvfb;
+# then the same windows of Tarvo.exe under Wine, as *-windows.png.
 screenshot: deps
+	@scripts/install-deps screenshot
 	cmake --preset release
 	cmake --build --preset release --target tarvo_screenshot
 	mkdir -p build/screenshots
-	xvfb-run -a -s "-screen 0 1280x800x24" build/release/app/screenshot/tarvo_screenshot build/screenshots
+	xvfb-run -a -s "-screen 0 1280x800x24" build/release/program/qt/screenshot/tarvo_screenshot build/screenshots
+	cmake --preset windows-x64
+	cmake --build --preset windows-x64 --target tarvo_screenshot
+	scripts/wine-session start build/screenshots/wine
+	scripts/wine-session exec build/screenshots/wine 96 build/windows-x64/program/win32/screenshot/tarvo_screenshot.exe \
+		"Z:$(subst /,\\,$(CURDIR))\\build\\screenshots"; status=$$?; \
+		scripts/wine-session stop build/screenshots/wine; exit $$status
+	for name in form1 form1-long-roots help about; do \
+		/usr/bin/convert build/screenshots/$$name-windows.bmp build/screenshots/$$name-windows.png && \
+		rm build/screenshots/$$name-windows.bmp; done
 
 # The Debian package of a Release build: build/release/tarvo_<version>_<arch>.deb.
 .PHONY: package

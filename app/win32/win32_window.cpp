@@ -1,0 +1,112 @@
+#include "win32_window.h"
+
+#include "character_limit.h"
+#include "utf16.h"
+#include "window.h"
+
+#include <app/form.h>
+
+#include <string>
+
+namespace app::win32 {
+namespace {
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The code-unit offset after the first `characters` characters of `text`, or its end.
+std::size_t offsetOf(std::wstring_view text, int characters)
+{
+    std::size_t offset = 0;
+    for (; characters > 0 && offset < text.size(); --characters) {
+        const bool pair = offset + 1 < text.size() && IS_HIGH_SURROGATE(text[offset]) &&
+                          IS_LOW_SURROGATE(text[offset + 1]);
+        offset += pair ? 2 : 1;
+    }
+    return offset;
+}
+
+}  // namespace
+
+Win32Window::Win32Window(const WindowDescription& description, WindowEvents& events, Shell& shell)
+    : shell_(shell), window_(&Window::create(description))
+{
+    for (const ControlDescription& control : description.controls) {
+        if (control.kind == ControlKind::Label)
+            continue;
+        const std::string_view name = control.name;
+        window_->onClick(name, [&events, name] { events.clicked(name); });
+    }
+    window_->onClose([this, &events] {
+        window_ = nullptr;
+        if (!discarded_)
+            events.closed();  // may destroy this object: nothing follows
+    });
+}
+
+Win32Window::~Win32Window()
+{
+    discarded_ = true;
+    if (window_ != nullptr)
+        DestroyWindow(window_->handle());
+}
+
+HWND Win32Window::control(std::string_view name) const
+{
+    return window_->control(name);
+}
+
+std::string Win32Window::text(TextBoxRef box) const
+{
+    return toUtf8(windowText(control(box.name)));
+}
+
+void Win32Window::setText(TextBoxRef box, std::string_view text)
+{
+    SetWindowTextW(control(box.name), toUtf16(text).c_str());
+}
+
+void Win32Window::setSelStart(TextBoxRef box, int start)
+{
+    if (start < 0)
+        throw InvalidPropertyValue("a selection cannot start before the text");
+    const HWND edit = control(box.name);
+    const auto caret = static_cast<WPARAM>(offsetOf(windowText(edit), start));
+    SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+}
+
+void Win32Window::setSelLength(TextBoxRef box, int length)
+{
+    if (length < 0)
+        throw InvalidPropertyValue("a selection cannot have a negative length");
+    const HWND edit = control(box.name);
+    DWORD start = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    const std::wstring text = windowText(edit);
+    const int startCharacters = characterCount(std::wstring_view(text).substr(0, start));
+    const auto end = static_cast<LPARAM>(offsetOf(text, startCharacters + length));
+    SendMessageW(edit, EM_SETSEL, start, end);
+}
+
+// A label repaints itself, and puts its whole text in its tooltip when cut off.
+void Win32Window::setCaption(LabelRef label, std::string_view caption)
+{
+    SetWindowTextW(control(label.name), toUtf16(caption).c_str());
+}
+
+void Win32Window::show()
+{
+    window_->show();
+}
+
+void Win32Window::focus(TextBoxRef box)
+{
+    SetForegroundWindow(window_->handle());
+    SetFocus(control(box.name));
+}
+
+}  // namespace app::win32

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <app/window_description.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace app::win32 {
+
+class Label;
+class TextBox;
+
+// A top-level window built from its description: fixed size, its client area
+// exactly the description's at the window's own DPI, laid out afresh when the
+// DPI changes. Controls are reached by name; clicks and the window's closing
+// run callbacks, which must not throw.
+//
+//     Window& window = Window::create(description);
+//     window.onClick("Command1", [] { ... });
+//     SetWindowTextW(window.control("Label5"), L"2");
+//     window.show();
+//
+// The window deletes itself when it is destroyed (closed by the user or by
+// DestroyWindow).
+class Window {
+public:
+    // Builds the window hidden, with all its controls.
+    static Window& create(const WindowDescription& description);
+
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND handle() const { return handle_; }
+    std::string_view name() const { return description_.name; }
+    unsigned dpi() const { return dpi_; }
+
+    // The control's window; throws std::out_of_range for a name the window lacks.
+    HWND control(std::string_view controlName) const;
+
+    // Runs `callback` on each click of a button, or of a text box once the
+    // click has placed the caret. One callback per control.
+    void onClick(std::string_view controlName, std::function<void()> callback);
+
+    // Adds a callback run when the window is being destroyed, before its controls go.
+    void onClose(std::function<void()> callback) { onClose_.push_back(std::move(callback)); }
+
+    // Shows the window, restored when minimised, in front; the first showing
+    // focuses the first control of the Tab order.
+    void show();
+
+    // The number of windows that exist, shown or not.
+    static int openWindowCount();
+
+    // Whether `handle` is a top-level window made by create().
+    static bool isProgramWindow(HWND handle);
+
+private:
+    struct Control;
+
+    explicit Window(const WindowDescription& description);
+    ~Window();
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void build();
+    void buildControls();
+    void stackControls();
+    void layOut();
+    void applyFonts();
+    void fitFrame(const RECT* suggested);
+    Control& find(std::string_view controlName) const;
+    void destroyed();
+
+    const WindowDescription& description_;
+    HWND handle_ = nullptr;
+    unsigned dpi_ = 96;
+    std::vector<std::unique_ptr<Control>> controls_;  // in the description's order
+    std::map<std::string, Control*, std::less<>> byName_;
+    std::vector<std::pair<FontDescription, Font>> fonts_;  // one per distinct font
+    HWND focused_ = nullptr;  // where the focus returns when the window is activated
+    bool shown_ = false;
+    std::vector<std::function<void()>> onClose_;
+};
+
+}  // namespace app::win32

@@ -1,0 +1,265 @@
+// The program around the windows, on the Win32 backend: calculate, clear
+// and select on click through real messages, the message box, the error
+// report, one Help and one About window, and the end of the program with its
+// last window, in this process and in Tarvo.exe itself.
+#include "case_printing.h"
+#include "win32_test_support.h"
+
+#include <app/win32/message_box.h>
+#include <app/win32/window.h>
+#include <program/win32/win32_program.h>
+#include <ui/main/form1_description.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+using win32_test::operator<<;
+
+using app::win32::Window;
+using win32_test::ModalBoxAnswerer;
+using win32_test::pumpMessages;
+using win32_test::topLevelWindows;
+using namespace ui::main::form1;
+
+void clickButton(HWND window, const wchar_t* caption)
+{
+    SendMessageW(FindWindowExW(window, nullptr, L"Button", caption), BM_CLICK, 0, 0);
+}
+
+std::wstring textOf(HWND control)
+{
+    wchar_t text[64]{};
+    GetWindowTextW(control, text, 64);
+    return text;
+}
+
+bool quitPosted()
+{
+    MSG quit{};
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+// One Tarvo per test, its windows closed and the end of the program it caused dropped afterwards.
+class ProgramTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        tarvo_.reset();
+        pumpMessages();
+        quitPosted();
+    }
+
+    Window& form1() { return tarvo_->start().window(); }
+    HWND control(std::string_view name) { return form1().control(name); }
+    void type(app::TextBoxRef box, const wchar_t* text) { SetWindowTextW(control(box.name), text); }
+
+    std::unique_ptr<program::Win32Program> tarvo_ = std::make_unique<program::Win32Program>();
+};
+
+TEST_F(ProgramTest, CalculateFillsTheSlotsAndClearEmptiesThem)
+{
+    type(Text1, L"1");
+    type(Text2, L"-3");
+    type(Text3, L"2");
+    clickButton(form1().handle(), L"计算");
+    const std::vector<std::wstring> quadratic{L"2", L"1", L"1", L"-3", L"2", L"1", L"-3", L"2"};
+    std::vector<std::wstring> shown;
+    for (const app::LabelRef slot : resultSlots)
+        shown.push_back(textOf(control(slot.name)));
+    EXPECT_EQ(shown, quadratic);
+
+    clickButton(form1().handle(), L"清零");
+    for (const app::LabelRef slot : resultSlots)
+        EXPECT_EQ(textOf(control(slot.name)), L"") << slot.name;
+    for (const app::TextBoxRef box : coefficientBoxes)
+        EXPECT_EQ(textOf(control(box.name)), L"0") << box.name;
+}
+
+TEST_F(ProgramTest, AClickIntoABoxSelectsItsWholeText)
+{
+    type(Text2, L"12\U0001F600");
+    const HWND box = control(Text2.name);
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 5));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(3, 5));
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u) << "the pair is selected whole";
+}
+
+class MessageBoxTest : public ProgramTest, public testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(MessageBoxTest, IsTheSystemsYesNoBoxModalToTheProgram)
+{
+    const HWND main = form1().handle();
+    ModalBoxAnswerer answerer(L"提示", GetParam(), {main});
+    clickButton(main, L"计算");  // 0, 0, 0
+    ASSERT_TRUE(answerer.answered()) << "no box titled 提示";
+    const win32_test::ModalBox& box = answerer.box();
+    EXPECT_EQ(box.text, L"方程根为任意实数");
+    EXPECT_EQ(box.buttons, (std::vector<std::wstring>{L"是(&Y)", L"否(&N)"}));
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_TRUE(box.ownerWindowsDisabled);
+    EXPECT_TRUE(IsWindowEnabled(main)) << "usable again once answered";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, MessageBoxTest, testing::Values(L"是(&Y)", L"否(&N)"),
+                         [](const auto& test) { return test.index == 0 ? "yes" : "no"; });
+
+struct Failure {
+    const char* name;
+    const wchar_t* a;
+    const wchar_t* b;
+    const wchar_t* c;
+    const wchar_t* report;
+    const char* failedBox;  // where the focus goes afterwards; empty: where the click left it
+};
+
+class ErrorReportTest : public ProgramTest, public testing::WithParamInterface<Failure> {};
+
+TEST_P(ErrorReportTest, ReportsTheErrorAndTheProgramGoesOn)
+{
+    const Failure& failure = GetParam();
+    const HWND main = form1().handle();
+    type(Text1, failure.a);
+    type(Text2, failure.b);
+    type(Text3, failure.c);
+    {
+        ModalBoxAnswerer answerer(L"Tarvo", L"确定", {main});
+        clickButton(main, L"计算");
+        ASSERT_TRUE(answerer.answered()) << "no report";
+        EXPECT_EQ(answerer.box().text, failure.report);
+        EXPECT_TRUE(answerer.box().ownerWindowsDisabled);
+    }
+    ASSERT_TRUE(IsWindow(main));
+    if (*failure.failedBox != '\0') {
+        EXPECT_EQ(GetFocus(), control(failure.failedBox));
+    }
+    type(Text1, L"1");
+    type(Text2, L"2");
+    type(Text3, L"1");
+    clickButton(main, L"计算");
+    EXPECT_EQ(textOf(control(Label5.name)), L"-1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ErrorReportTest,
+    testing::Values(Failure{"type_mismatch_in_a", L"x", L"1", L"1",
+                            L"运行时错误 '13':\n\n类型不匹配\n\n系数 a 的输入“x”无法转换为整数。", "Text1"},
+                    Failure{"overflow_in_c", L"1", L"1", L"9e9",
+                            L"运行时错误 '6':\n\n溢出\n\n系数 c 的输入“9e9”无法转换为整数。", "Text3"},
+                    Failure{"discriminant", L"1", L"5e4", L"0",
+                            L"运行时错误 '6':\n\n溢出\n\n判别式 b² − 4ac 超出了整数范围。", ""}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct InfoWindow {
+    const wchar_t* button;
+    const wchar_t* title;
+};
+
+class InfoWindowTest : public ProgramTest, public testing::WithParamInterface<InfoWindow> {};
+
+TEST_P(InfoWindowTest, OpensOnceHoweverOftenClicked)
+{
+    const HWND main = form1().handle();
+    clickButton(main, GetParam().button);
+    clickButton(main, GetParam().button);
+    pumpMessages();
+    const auto opened = topLevelWindows(GetParam().title);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(GetWindow(opened.front(), GW_OWNER), nullptr) << "no owner";
+
+    DestroyWindow(opened.front());
+    pumpMessages();
+    ASSERT_TRUE(topLevelWindows(GetParam().title).empty());
+    clickButton(main, GetParam().button);
+    pumpMessages();
+    EXPECT_EQ(topLevelWindows(GetParam().title).size(), 1u) << "opens afresh after closing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, InfoWindowTest,
+                         testing::Values(InfoWindow{L"帮助", L"帮助"}, InfoWindow{L"关于", L"关于"}),
+                         [](const auto& test) { return test.index == 0 ? "help" : "about"; });
+
+TEST_F(ProgramTest, EndsWhenTheLastWindowCloses)
+{
+    const HWND main = form1().handle();
+    clickButton(main, L"帮助");
+    ASSERT_EQ(Window::openWindowCount(), 2);
+    SendMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(Window::openWindowCount(), 1);
+    EXPECT_FALSE(quitPosted()) << "the Help window keeps the program running";
+    SendMessageW(topLevelWindows(L"帮助").at(0), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Window::openWindowCount(), 0);
+    EXPECT_TRUE(quitPosted());
+}
+
+// Tarvo.exe itself: its main window opens, Help opens once, and the program
+// ends with its last window, not with the main window.
+std::wstring programPath()
+{
+    const char* path = std::getenv("TARVO_EXE");
+    std::wstring windows = L"Z:";
+    for (const char* c = path != nullptr ? path : ""; *c != '\0'; ++c)
+        windows.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
+    return windows;
+}
+
+bool waitFor(const std::function<bool()>& done)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (done())
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+TEST(TarvoExe, RunsUntilItsLastWindowCloses)
+{
+    std::wstring commandLine = L"\"" + programPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process))
+        << "cannot start " << std::string(programPath().begin(), programPath().end());
+    auto running = [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; };
+
+    HWND form1 = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        const auto found = topLevelWindows(L"Tarvo", process.dwProcessId);
+        form1 = found.empty() ? nullptr : found.front();
+        return form1 != nullptr || !running();
+    }));
+    ASSERT_NE(form1, nullptr) << "the program ended without showing its main window";
+
+    clickButton(form1, L"帮助");
+    clickButton(form1, L"帮助");
+    EXPECT_EQ(topLevelWindows(L"帮助", process.dwProcessId).size(), 1u);
+
+    PostMessageW(form1, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(form1); }));
+    Sleep(100);
+    EXPECT_TRUE(running()) << "the Help window keeps the program running";
+
+    for (HWND help : topLevelWindows(L"帮助", process.dwProcessId))
+        PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0) << "the program ends";
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    if (running())
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+}  // namespace

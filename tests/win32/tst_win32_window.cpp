@@ -1,0 +1,559 @@
+// Real windows built from the program's descriptions, checked in pixels at
+// the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): places,
+// fonts, colours, stacking, keyboard order, text boxes, tooltips and the
+// names screen readers hear.
+#include "case_printing.h"
+#include "win32_test_support.h"
+
+#include <app/win32/accessibility.h>
+#include <app/win32/window.h>
+#include <ui/info/form2.h>
+#include <ui/info/form3.h>
+#include <ui/main/form1_description.h>
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using win32_test::operator<<;
+
+using app::win32::Window;
+using win32_test::pumpMessages;
+using win32_test::windowText;
+
+unsigned expectedDpi()
+{
+    const char* dpi = std::getenv("TARVO_TEST_DPI");
+    return dpi != nullptr && std::string(dpi) == "144" ? 144 : 96;
+}
+
+const app::WindowDescription& describedWindow(std::string_view name)
+{
+    if (name == "Form2")
+        return ui::info::form2Description;
+    if (name == "Form3")
+        return ui::info::form3Description;
+    return ui::main::form1Description;
+}
+
+// A shown window of the program, destroyed at the end of the test.
+class ShownWindow {
+public:
+    explicit ShownWindow(const app::WindowDescription& description) : window_(&Window::create(description))
+    {
+        window_->show();
+        UpdateWindow(window_->handle());
+        pumpMessages();
+    }
+    ShownWindow(const ShownWindow&) = delete;
+    ShownWindow& operator=(const ShownWindow&) = delete;
+    ~ShownWindow()
+    {
+        DestroyWindow(window_->handle());
+        pumpMessages();
+    }
+    Window* operator->() const { return window_; }
+
+private:
+    Window* window_;
+};
+
+struct Size {
+    int width;
+    int height;
+};
+
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+bool operator==(const Box& a, const Box& b)
+{
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+std::ostream& operator<<(std::ostream& out, const Box& box)
+{
+    return out << box.left << "," << box.top << " " << box.width << "x" << box.height;
+}
+
+Box boxOf(HWND control)
+{
+    const RECT bounds = win32_test::boundsInParent(control);
+    return {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+Size clientSize(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+TEST(Dpi, IsThePrefixs)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    EXPECT_EQ(form1->dpi(), expectedDpi());
+}
+
+TEST(Window, ShowsTheProgramsIcon)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICONSM), 0);
+}
+
+struct ClientArea {
+    const char* name;  // the window's
+    Size at96;
+    Size at144;
+};
+
+class ClientAreaTest : public testing::TestWithParam<ClientArea> {};
+
+TEST_P(ClientAreaTest, IsTheDescriptionsSize)
+{
+    const ShownWindow window(describedWindow(GetParam().name));
+    const Size expected = expectedDpi() == 144 ? GetParam().at144 : GetParam().at96;
+    const Size actual = clientSize(window->handle());
+    EXPECT_EQ(actual.width, expected.width);
+    EXPECT_EQ(actual.height, expected.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ClientAreaTest,
+                         testing::Values(ClientArea{"Form1", {610, 319}, {915, 479}},
+                                         ClientArea{"Form2", {304, 202}, {456, 303}},
+                                         ClientArea{"Form3", {304, 202}, {456, 303}}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+struct Placement {
+    const char* window;
+    const char* control;
+    Box at96;
+    Box at144;  // halves round away from zero
+};
+
+class PlacementTest : public testing::TestWithParam<Placement> {};
+
+TEST_P(PlacementTest, IsInPixelsAtTheWindowsDpi)
+{
+    const ShownWindow window(describedWindow(GetParam().window));
+    EXPECT_EQ(boxOf(window->control(GetParam().control)),
+              expectedDpi() == 144 ? GetParam().at144 : GetParam().at96);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, PlacementTest,
+    testing::Values(Placement{"Form1", "Command2", {464, 16, 49, 25}, {696, 24, 74, 38}},
+                    Placement{"Form1", "Text1", {32, 40, 57, 41}, {48, 60, 86, 62}},
+                    Placement{"Form1", "Text3", {288, 40, 65, 41}, {432, 60, 98, 62}},
+                    Placement{"Form1", "Command1", {40, 128, 129, 33}, {60, 192, 194, 50}},
+                    Placement{"Form1", "Label5", {496, 128, 89, 33}, {744, 192, 134, 50}},
+                    Placement{"Form1", "Label14", {320, 120, 17, 17}, {480, 180, 26, 26}},
+                    Placement{"Form1", "Label7", {48, 256, 121, 33}, {72, 384, 182, 50}},
+                    Placement{"Form2", "Label1", {40, 24, 201, 145}, {60, 36, 302, 218}},
+                    Placement{"Form3", "Label2", {64, 40, 169, 73}, {96, 60, 254, 110}}),
+    [](const auto& test) {
+        std::string name = std::string(test.param.window) + "_" + test.param.control;
+        std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
+        return name;
+    });
+
+struct FontCase {
+    const char* window;
+    const char* control;
+    const wchar_t* face;
+    int heightAt96;  // negative: the em
+    int heightAt144;
+    int weight;
+    bool italic;
+};
+
+class FontTest : public testing::TestWithParam<FontCase> {};
+
+TEST_P(FontTest, IsTheDescribedFaceAndSize)
+{
+    const FontCase& expected = GetParam();
+    const ShownWindow window(describedWindow(expected.window));
+    const HWND control = window->control(expected.control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTW logical{};
+    ASSERT_NE(GetObjectW(font, sizeof logical, &logical), 0);
+    EXPECT_STREQ(logical.lfFaceName, expected.face);
+    EXPECT_EQ(logical.lfHeight, expectedDpi() == 144 ? expected.heightAt144 : expected.heightAt96);
+    EXPECT_EQ(logical.lfWeight, expected.weight);
+    EXPECT_EQ(logical.lfItalic != 0, expected.italic);
+    EXPECT_EQ(logical.lfCharSet, GB2312_CHARSET);
+
+    // The system found a face with Chinese characters for it.
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    EXPECT_EQ(GetTextCharset(dc), GB2312_CHARSET);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, FontTest,
+    testing::Values(FontCase{"Form1", "Text1", L"黑体", -29, -44, FW_BOLD, false},
+                    FontCase{"Form1", "Label1", L"黑体", -56, -84, FW_BOLD, true},
+                    FontCase{"Form1", "Label14", L"黑体", -19, -29, FW_BOLD, false},
+                    FontCase{"Form1", "Label3(0)", L"宋体", -32, -48, FW_BOLD, false},
+                    FontCase{"Form1", "Label2(0)", L"宋体", -12, -18, FW_BOLD, false},
+                    FontCase{"Form1", "Label7", L"微软雅黑", -14, -21, FW_BOLD, true},
+                    FontCase{"Form1", "Command1", L"宋体", -12, -18, FW_NORMAL, false},
+                    FontCase{"Form1", "Label16", L"宋体", -12, -18, FW_NORMAL, false},
+                    FontCase{"Form3", "Label2", L"黑体", -14, -21, FW_NORMAL, false},
+                    FontCase{"Form3", "Label3", L"宋体", -12, -18, FW_NORMAL, false}),
+    [](const auto& test) {
+        std::string name = std::string(test.param.window) + "_" + test.param.control;
+        std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
+        return name;
+    });
+
+COLORREF pixelAt(HWND control, int x, int y)
+{
+    HDC dc = GetDC(control);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return colour;
+}
+
+struct BackColour {
+    const char* control;
+    COLORREF colour;  // CLR_NONE: the window's face colour
+    POINT sample;     // at 96 DPI, clear of the caption and of overlapping labels
+};
+
+class BackColourTest : public testing::TestWithParam<BackColour> {};
+
+TEST_P(BackColourTest, FillsTheLabel)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control(GetParam().control);
+    const COLORREF expected = GetParam().colour == CLR_NONE ? GetSysColor(COLOR_BTNFACE) : GetParam().colour;
+    const auto scale = [&](LONG pixels) { return MulDiv(pixels, static_cast<int>(form1->dpi()), 96); };
+    EXPECT_EQ(pixelAt(label, scale(GetParam().sample.x), scale(GetParam().sample.y)), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, BackColourTest,
+                         testing::Values(BackColour{"Label8", RGB(192, 192, 192), {24, 8}},
+                                         BackColour{"Label13", RGB(192, 192, 192), {24, 8}},
+                                         BackColour{"Label5", RGB(0, 255, 255), {44, 16}},
+                                         BackColour{"Label6", RGB(128, 255, 128), {44, 16}},
+                                         BackColour{"Label7", CLR_NONE, {110, 4}}),
+                         [](const auto& test) { return std::string(test.param.control); });
+
+TEST(Labels, DrawDarkTextOnTheirBackColour)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control("Label5");
+    SetWindowTextW(label, L"888");
+    UpdateWindow(label);
+    const Size size = clientSize(label);
+    int darkest = 3 * 255;
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) {
+            const COLORREF colour = pixelAt(label, x, y);
+            darkest = std::min(darkest, GetRValue(colour) + GetGValue(colour) + GetBValue(colour));
+        }
+    }
+    EXPECT_LT(darkest, 3 * 0x40);
+}
+
+// Where each control lies, from the top: its index among the window's children.
+int stackPosition(HWND window, HWND control)
+{
+    int position = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == control)
+            return position;
+        ++position;
+    }
+    return -1;
+}
+
+TEST(Labels, LieBeneathBoxesAndButtons)
+{
+    const app::WindowDescription& description = ui::main::form1Description;
+    const ShownWindow form1(description);
+    int lowestOther = -1;
+    int highestLabel = 1 << 20;
+    for (const app::ControlDescription& control : description.controls) {
+        const int position = stackPosition(form1->handle(), form1->control(control.name));
+        ASSERT_GE(position, 0) << control.name;
+        if (control.kind == app::ControlKind::Label)
+            highestLabel = std::min(highestLabel, position);
+        else
+            lowestOther = std::max(lowestOther, position);
+    }
+    EXPECT_LT(lowestOther, highestLabel);
+}
+
+TEST(Keyboard, TabVisitsBoxesThenButtonsInOrder)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const std::vector<const char*> order{"Text1", "Text2", "Text3", "Command1", "Command2", "Command3", "Command4"};
+    ASSERT_EQ(GetFocus(), form1->control("Text1")) << "Text1 has the focus at start";
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const HWND current = form1->control(order[i]);
+        const HWND next = form1->control(order[(i + 1) % order.size()]);
+        EXPECT_EQ(GetNextDlgTabItem(form1->handle(), current, FALSE), next) << "after " << order[i];
+        EXPECT_EQ(GetNextDlgTabItem(form1->handle(), next, TRUE), current) << "before " << order[(i + 1) % order.size()];
+    }
+    // The Tab key itself, as the message loop passes it on.
+    MSG tab{form1->control("Text1"), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(form1->handle(), &tab));
+    EXPECT_EQ(GetFocus(), form1->control("Text2"));
+}
+
+TEST(Keyboard, NoButtonIsTheDefault)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    int clicks = 0;
+    for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
+        EXPECT_EQ(GetWindowLongW(form1->control(button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << button;
+        form1->onClick(button, [&clicks] { ++clicks; });
+    }
+    EXPECT_NE(HIWORD(SendMessageW(form1->handle(), DM_GETDEFID, 0, 0)), DC_HASDEFID);
+    MSG enter{form1->control("Text1"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    IsDialogMessageW(form1->handle(), &enter);
+    pumpMessages();
+    EXPECT_EQ(clicks, 0);
+}
+
+void typeCharacters(HWND box, const std::wstring& text)
+{
+    for (const wchar_t unit : text)
+        SendMessageW(box, WM_CHAR, unit, 1);
+}
+
+void putOnClipboard(HWND owner, const std::wstring& text)
+{
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+const std::wstring grin = L"\xD83D\xDE00";
+
+struct Typing {
+    const char* name;
+    std::wstring typed;
+    std::wstring kept;
+};
+
+class TypingTest : public testing::TestWithParam<Typing> {};
+
+TEST_P(TypingTest, StopsAtThreeCharacters)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND box = form1->control("Text2");
+    SetWindowTextW(box, L"");
+    typeCharacters(box, GetParam().typed);
+    EXPECT_EQ(windowText(box), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, TypingTest,
+                         testing::Values(Typing{"three", L"-12", L"-12"}, Typing{"fourth_refused", L"1234", L"123"},
+                                         Typing{"chinese", L"一二三四", L"一二三"},
+                                         Typing{"pairs_count_once", grin + grin + grin + grin, grin + grin + grin}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+struct Pasting {
+    const char* name;
+    std::wstring before;
+    int selectionStart;
+    int selectionEnd;
+    std::wstring pasted;
+    std::wstring kept;
+};
+
+class PastingTest : public testing::TestWithParam<Pasting> {};
+
+TEST_P(PastingTest, KeepsWhatFits)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND box = form1->control("Text3");
+    SetWindowTextW(box, GetParam().before.c_str());
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(GetParam().selectionStart), GetParam().selectionEnd);
+    putOnClipboard(form1->handle(), GetParam().pasted);
+    SendMessageW(box, WM_PASTE, 0, 0);
+    EXPECT_EQ(windowText(box), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, PastingTest,
+                         testing::Values(Pasting{"over_all", L"0", 0, -1, L"98765", L"987"},
+                                         Pasting{"at_end", L"12", 2, 2, L"345", L"123"},
+                                         Pasting{"at_start", L"1", 0, 0, L"abc", L"ab1"},
+                                         Pasting{"pair_never_split", L"12", 2, 2, grin + grin, L"12" + grin}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(TextBox, ClickCallbackRunsAfterTheCaretIsPlaced)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND box = form1->control("Text1");
+    SetWindowTextW(box, L"12");
+    int clicks = 0;
+    form1->onClick("Text1", [&] {
+        ++clicks;
+        SendMessageW(box, EM_SETSEL, 0, GetWindowTextLengthW(box));
+    });
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
+    SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 10));
+    pumpMessages();
+    EXPECT_EQ(clicks, 1);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2u);
+}
+
+TEST(Window, LabelsTakeNoClickCallback)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    EXPECT_THROW(form1->onClick("Label5", [] {}), std::out_of_range);
+    EXPECT_THROW(form1->control("Label99"), std::out_of_range);
+}
+
+// The text of the tooltip that shows `control`, or empty.
+std::wstring tooltipOf(HWND control)
+{
+    std::wstring text;
+    for (HWND window : win32_test::threadWindows()) {
+        if (win32_test::className(window) != TOOLTIPS_CLASSW)
+            continue;
+        wchar_t tip[256]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = tip;
+        SendMessageW(window, TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&tool));
+        text += tip;
+    }
+    return text;
+}
+
+struct Tooltip {
+    const char* name;
+    const char* control;
+    std::wstring caption;
+    std::wstring tooltip;
+};
+
+class TooltipTest : public testing::TestWithParam<Tooltip> {};
+
+TEST_P(TooltipTest, ShowsTheWholeCaptionWhenItIsCutOff)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control(GetParam().control);
+    SetWindowTextW(label, GetParam().caption.c_str());
+    EXPECT_EQ(tooltipOf(label), GetParam().tooltip);
+    SetWindowTextW(label, L"2");
+    EXPECT_EQ(tooltipOf(label), L"") << "once the caption fits again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Slots, TooltipTest,
+                         testing::Values(Tooltip{"long_root", "Label5", L"1.4142135623731", L"1.4142135623731"},
+                                         Tooltip{"negative_root", "Label6", L"-1.4142135623731", L"-1.4142135623731"},
+                                         Tooltip{"wide_discriminant", "Label8", L"-3996001", L"-3996001"},
+                                         Tooltip{"fits", "Label9", L"-3", L""}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// Only the slots have one: a fixed symbol cut off by a wider substitute face is no news.
+TEST(Labels, WithoutBackColourHaveNoTooltip)
+{
+    const app::WindowDescription& description = ui::main::form1Description;
+    const ShownWindow form1(description);
+    for (const app::ControlDescription& control : description.controls) {
+        if (control.kind == app::ControlKind::Label && !control.backColour) {
+            const HWND label = form1->control(control.name);
+            SetWindowTextW(label, L"1.4142135623731 1.4142135623731 1.4142135623731");
+            EXPECT_EQ(tooltipOf(label), L"") << control.name;
+        }
+    }
+}
+
+struct Accessible {
+    const char* control;
+    const wchar_t* accessibleName;  // nullptr: not checked
+    const wchar_t* description;  // nullptr: not checked
+};
+
+class AccessibleTest : public testing::TestWithParam<Accessible> {};
+
+TEST_P(AccessibleTest, NamesAndDescribesTheControl)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    if (!app::win32::annotate(form1->handle(), "Tarvo", "Tarvo"))
+        GTEST_SKIP() << "the system's accessibility property service sets nothing (Wine 8's does not)";
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(form1->control(GetParam().control), static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    auto read = [&](auto getter) {
+        BSTR text = nullptr;
+        std::wstring result;
+        if ((accessible->*getter)(self, &text) == S_OK && text != nullptr)
+            result = text;
+        SysFreeString(text);
+        return result;
+    };
+    if (GetParam().accessibleName != nullptr) {
+        EXPECT_EQ(read(&IAccessible::get_accName), GetParam().accessibleName);
+    }
+    if (GetParam().description != nullptr) {
+        EXPECT_EQ(read(&IAccessible::get_accDescription), GetParam().description);
+    }
+    accessible->Release();
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AccessibleTest,
+                         testing::Values(Accessible{"Text1", L"系数 a", nullptr},
+                                         Accessible{"Text3", L"系数 c", nullptr},
+                                         Accessible{"Label8", nullptr, L"判别式 (x1 行)"},
+                                         Accessible{"Label6", nullptr, L"x2 的值"}),
+                         [](const auto& test) { return std::string(test.param.control); });
+
+TEST(Dpi, AChangeLaysTheWindowOutAgain)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const bool toLarge = form1->dpi() == 96;
+    const unsigned target = toLarge ? 144 : 96;
+    RECT suggested{};
+    GetWindowRect(form1->handle(), &suggested);
+    SendMessageW(form1->handle(), WM_DPICHANGED, MAKEWPARAM(target, target), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form1->dpi(), target);
+    const Size client = clientSize(form1->handle());
+    EXPECT_EQ(client.width, toLarge ? 915 : 610);
+    EXPECT_EQ(client.height, toLarge ? 479 : 319);
+    EXPECT_EQ(boxOf(form1->control("Text1")), (toLarge ? Box{48, 60, 86, 62} : Box{32, 40, 57, 41}));
+    LOGFONTW logical{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form1->control("Text1"), WM_GETFONT, 0, 0)), sizeof logical,
+               &logical);
+    EXPECT_EQ(logical.lfHeight, toLarge ? -44 : -29);
+}
+
+}  // namespace
