@@ -62,8 +62,8 @@ std::vector<CodePoint> codePoints(std::u16string_view text)
     std::vector<CodePoint> points;
     for (std::size_t i = 0; i < text.size();) {
         const char16_t unit = text[i];
-        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                          text[i + 1] <= 0xDFFF;
+        const bool pair =
+            unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
         if (pair) {
             points.push_back({0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00), i});
             i += 2;

@@ -17,7 +17,7 @@ inline constexpr int invalidPropertyValueErrorNumber = 380;
 
 struct ErrorReport {
     int number = 0;
-    std::string text;              // UTF-8: the number, the description, and what it came from
+    std::string text;               // UTF-8: the number, the description, and what it came from
     calc::ErrorSource source = {};  // where calculate knows it
 };
 

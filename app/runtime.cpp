@@ -9,7 +9,8 @@ namespace app {
 class Runtime::Instance final : public WindowEvents {
 public:
     Instance(Runtime& runtime, const WindowClass& windowClass)
-        : runtime_(runtime), class_(windowClass),
+        : runtime_(runtime),
+          class_(windowClass),
           window_(runtime.toolkit_.createWindow(*windowClass.description, *this, runtime))
     {
     }

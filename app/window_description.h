@@ -22,8 +22,8 @@ enum class ControlKind {
 
 struct FontDescription {
     std::string_view face{};  // the face the window names; see fonts.h for substitutes
-    double points = 9.0;    // fractional sizes such as 21.75 are kept
-    bool bold = false;      // weight 700, otherwise 400
+    double points = 9.0;      // fractional sizes such as 21.75 are kept
+    bool bold = false;        // weight 700, otherwise 400
     bool italic = false;
 };
 
@@ -41,23 +41,23 @@ struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::string_view name{};  // unique in its window, e.g. "Command1" or "Label3(4)"
     std::string_view text{};  // a label's caption, a text box's text or a button's caption
-    int left = 0;           // twips from the client area's top-left corner
+    int left = 0;             // twips from the client area's top-left corner
     int top = 0;
     int width = 0;
     int height = 0;
-    std::optional<FontDescription> font{};  // none: the window's default font
-    std::optional<Rgb> backColour{};  // labels; none: the window's face colour
-    bool copyable = false;          // labels: a context menu copies the whole caption
-    int maxLength = 0;              // text boxes: most characters (code points); 0: no limit
-    int focusOrder = -1;            // place in the Tab chain, counted from 0; -1: not placed
-    std::string_view accessibleName{};        // empty: the toolkit's default (a label's text)
+    std::optional<FontDescription> font{};     // none: the window's default font
+    std::optional<Rgb> backColour{};           // labels; none: the window's face colour
+    bool copyable = false;                     // labels: a context menu copies the whole caption
+    int maxLength = 0;                         // text boxes: most characters (code points); 0: no limit
+    int focusOrder = -1;                       // place in the Tab chain, counted from 0; -1: not placed
+    std::string_view accessibleName{};         // empty: the toolkit's default (a label's text)
     std::string_view accessibleDescription{};  // the control's role for screen readers
 };
 
 struct WindowDescription {
     std::string_view name{};     // the window's identity for its single instance
     std::string_view caption{};  // the title bar's text
-    int clientWidth = 0;       // twips; the window is fixed at this size
+    int clientWidth = 0;         // twips; the window is fixed at this size
     int clientHeight = 0;
     std::span<const ControlDescription> controls{};  // stacked in this order, labels beneath the rest
 };

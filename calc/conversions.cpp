@@ -22,35 +22,54 @@ constexpr std::int64_t int32MinMagnitude = 2147483648;
 // result, so that no arithmetic on them can overflow.
 constexpr std::int64_t clamp = 1'000'000'000'000'000;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-std::int64_t clampedSize(std::size_t n) {
+std::int64_t clampedSize(std::size_t n)
+{
     return static_cast<std::int64_t>(std::min<std::uint64_t>(n, static_cast<std::uint64_t>(clamp)));
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-int digitValue(char c, int base) {
+int digitValue(char c, int base)
+{
     int value = 36;
-    if (isDigit(c)) value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    if (isDigit(c))
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
     return value < base ? value : -1;
 }
 
 // &H… or &O…: the digits are a 32-bit two's-complement pattern.
-std::int32_t parsePrefixed(std::string_view text) {
-    if (text.size() < 3) throw RunTimeError::typeMismatch();
+std::int32_t parsePrefixed(std::string_view text)
+{
+    if (text.size() < 3)
+        throw RunTimeError::typeMismatch();
     const char prefix = text[1];
     int base = 0;
-    if (prefix == 'H' || prefix == 'h') base = 16;
-    else if (prefix == 'O' || prefix == 'o') base = 8;
-    else throw RunTimeError::typeMismatch();
+    if (prefix == 'H' || prefix == 'h')
+        base = 16;
+    else if (prefix == 'O' || prefix == 'o')
+        base = 8;
+    else
+        throw RunTimeError::typeMismatch();
 
     const std::string_view digits = text.substr(2);
     if (!std::all_of(digits.begin(), digits.end(), [base](char c) { return digitValue(c, base) >= 0; }))
@@ -59,7 +78,8 @@ std::int32_t parsePrefixed(std::string_view text) {
     std::uint64_t pattern = 0;
     for (char c : digits) {
         pattern = pattern * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digitValue(c, base));
-        if (pattern > 0xFFFF'FFFFu) throw RunTimeError::overflow();
+        if (pattern > 0xFFFF'FFFFu)
+            throw RunTimeError::overflow();
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(pattern));
 }
@@ -73,42 +93,53 @@ struct DecimalParts {
     std::int64_t exponent = 0;  // clamped to ±clamp
 };
 
-DecimalParts splitDecimal(std::string_view text) {
+DecimalParts splitDecimal(std::string_view text)
+{
     DecimalParts parts;
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        parts.negative = text[i++] == '-';
 
     const std::size_t integerStart = i;
-    while (i < text.size() && isDigit(text[i])) ++i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
     parts.integerDigits = text.substr(integerStart, i - integerStart);
     if (i < text.size() && text[i] == '.') {
         const std::size_t fractionStart = ++i;
-        while (i < text.size() && isDigit(text[i])) ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
         parts.fractionDigits = text.substr(fractionStart, i - fractionStart);
     }
-    if (parts.integerDigits.empty() && parts.fractionDigits.empty()) throw RunTimeError::typeMismatch();
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        throw RunTimeError::typeMismatch();
 
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            negativeExponent = text[i++] == '-';
         const std::size_t exponentStart = i;
         while (i < text.size() && isDigit(text[i])) {
             parts.exponent = std::min(parts.exponent * 10 + (text[i] - '0'), clamp);
             ++i;
         }
-        if (i == exponentStart) throw RunTimeError::typeMismatch();
-        if (negativeExponent) parts.exponent = -parts.exponent;
+        if (i == exponentStart)
+            throw RunTimeError::typeMismatch();
+        if (negativeExponent)
+            parts.exponent = -parts.exponent;
     }
-    if (i != text.size()) throw RunTimeError::typeMismatch();
+    if (i != text.size())
+        throw RunTimeError::typeMismatch();
     return parts;
 }
 
 // The significant digits of integerDigits·fractionDigits, read as 0.d1d2… × 10^pointPosition.
 class Significand {
 public:
-    explicit Significand(const DecimalParts& parts) : integer_(parts.integerDigits), fraction_(parts.fractionDigits) {
-        while (!integer_.empty() && integer_.front() == '0') integer_.remove_prefix(1);
+    explicit Significand(const DecimalParts& parts) : integer_(parts.integerDigits), fraction_(parts.fractionDigits)
+    {
+        while (!integer_.empty() && integer_.front() == '0')
+            integer_.remove_prefix(1);
         if (integer_.empty()) {
             const std::size_t zeros = std::min(fraction_.find_first_not_of('0'), fraction_.size());
             fraction_.remove_prefix(zeros);
@@ -121,14 +152,17 @@ public:
     std::int64_t pointPosition() const { return pointPosition_; }
     std::int64_t size() const { return clampedSize(integer_.size()) + clampedSize(fraction_.size()); }
 
-    char digit(std::int64_t index) const {
+    char digit(std::int64_t index) const
+    {
         const auto n = static_cast<std::size_t>(index);
         return n < integer_.size() ? integer_[n] : fraction_[n - integer_.size()];
     }
 
-    bool anyNonZeroFrom(std::int64_t index) const {
+    bool anyNonZeroFrom(std::int64_t index) const
+    {
         for (std::int64_t k = std::max<std::int64_t>(index, 0); k < size(); ++k)
-            if (digit(k) != '0') return true;
+            if (digit(k) != '0')
+                return true;
         return false;
     }
 
@@ -139,27 +173,33 @@ private:
     std::int64_t pointPosition_ = 0;
 };
 
-std::int32_t parseDecimal(std::string_view text) {
+std::int32_t parseDecimal(std::string_view text)
+{
     const DecimalParts parts = splitDecimal(text);
     const Significand digits(parts);
-    if (digits.isZero()) return 0;
+    if (digits.isZero())
+        return 0;
 
     // The leading digit is non-zero, so the value is at least 10^(P-1).
     const std::int64_t point = digits.pointPosition();
-    if (point > 10) throw RunTimeError::overflow();
+    if (point > 10)
+        throw RunTimeError::overflow();
 
     std::int64_t magnitude = 0;
-    for (std::int64_t k = 0; k < point; ++k) magnitude = magnitude * 10 + (k < digits.size() ? digits.digit(k) - '0' : 0);
+    for (std::int64_t k = 0; k < point; ++k)
+        magnitude = magnitude * 10 + (k < digits.size() ? digits.digit(k) - '0' : 0);
 
     // Round half to even on the exact decimal digits after the point.
     if (point >= 0 && point < digits.size()) {
         const char first = digits.digit(point);
         const bool above = first > '5' || (first == '5' && digits.anyNonZeroFrom(point + 1));
         const bool tie = first == '5' && !above;
-        if (above || (tie && magnitude % 2 != 0)) ++magnitude;
+        if (above || (tie && magnitude % 2 != 0))
+            ++magnitude;
     }
 
-    if (magnitude > (parts.negative ? int32MinMagnitude : int32Max)) throw RunTimeError::overflow();
+    if (magnitude > (parts.negative ? int32MinMagnitude : int32Max))
+        throw RunTimeError::overflow();
     return static_cast<std::int32_t>(parts.negative ? -magnitude : magnitude);
 }
 
@@ -171,19 +211,25 @@ struct Scientific {
 };
 
 // Reads std::to_chars' scientific output, "d[.ddd]e±XX".
-Scientific readScientific(const char* first, const char* last) {
+Scientific readScientific(const char* first, const char* last)
+{
     Scientific result;
     const char* e = std::find(first, last, 'e');
     for (const char* c = first; c != e; ++c)
-        if (*c != '.') result.digits[static_cast<std::size_t>(result.count++)] = *c;
-    for (const char* c = e + 2; c != last; ++c) result.exponent = result.exponent * 10 + (*c - '0');
-    if (e[1] == '-') result.exponent = -result.exponent;
+        if (*c != '.')
+            result.digits[static_cast<std::size_t>(result.count++)] = *c;
+    for (const char* c = e + 2; c != last; ++c)
+        result.exponent = result.exponent * 10 + (*c - '0');
+    if (e[1] == '-')
+        result.exponent = -result.exponent;
     return result;
 }
 
-void roundUpLastDigit(Scientific& number) {
+void roundUpLastDigit(Scientific& number)
+{
     auto i = static_cast<std::size_t>(number.count);
-    while (i > 0 && number.digits[i - 1] == '9') number.digits[--i] = '0';
+    while (i > 0 && number.digits[i - 1] == '9')
+        number.digits[--i] = '0';
     if (i > 0) {
         ++number.digits[i - 1];
     } else {  // 9.99… became 10.0…
@@ -198,18 +244,21 @@ void roundUpLastDigit(Scientific& number) {
 // is below a unit in the 15th digit, and no 16-digit tie lies between them and
 // the value, or a 16-digit text would have been shorter or closer. Only when
 // they end on such a tie themselves, or for subnormals, is the exact path taken.
-Scientific roundedToFifteenDigits(double magnitude) {
+Scientific roundedToFifteenDigits(double magnitude)
+{
     std::array<char, 32> buffer{};
     char* const first = buffer.data();
     char* const last = first + buffer.size();
     if (magnitude >= std::numeric_limits<double>::min()) {
         const char* const end = std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
         Scientific shortest = readScientific(first, end);
-        if (shortest.count <= 15) return shortest;
+        if (shortest.count <= 15)
+            return shortest;
         const char next = shortest.digits[15];
         if (shortest.count == 17 || next != '5') {
             shortest.count = 15;
-            if (next >= '5') roundUpLastDigit(shortest);
+            if (next >= '5')
+                roundUpLastDigit(shortest);
             return shortest;
         }
     }
@@ -219,11 +268,13 @@ Scientific roundedToFifteenDigits(double magnitude) {
 // Writes ±d.ddd × 10^exponent from its significant digits, which end in a
 // non-zero digit: positional from 1E-04 up to but excluding 1E+15, otherwise
 // with an exponent of at least two digits.
-std::string layOut(bool negative, std::string_view digits, int exponent) {
+std::string layOut(bool negative, std::string_view digits, int exponent)
+{
     const auto count = static_cast<int>(digits.size());
     std::array<char, 32> buffer{};  // at most "-0.0000" or "-d." + 14 digits + "E+308"
     char* out = buffer.data();
-    if (negative) *out++ = '-';
+    if (negative)
+        *out++ = '-';
     if (exponent < -4 || exponent >= 15) {
         *out++ = digits[0];
         if (count > 1) {
@@ -232,7 +283,8 @@ std::string layOut(bool negative, std::string_view digits, int exponent) {
         }
         *out++ = 'E';
         *out++ = exponent < 0 ? '-' : '+';
-        if (std::abs(exponent) < 10) *out++ = '0';
+        if (std::abs(exponent) < 10)
+            *out++ = '0';
         out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(exponent)).ptr;
     } else if (exponent < 0) {
         *out++ = '0';
@@ -250,39 +302,50 @@ std::string layOut(bool negative, std::string_view digits, int exponent) {
     return {buffer.data(), out};
 }
 
-std::string_view withoutTrailingZeros(std::string_view digits) {
-    while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
+std::string_view withoutTrailingZeros(std::string_view digits)
+{
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.remove_suffix(1);
     return digits;
 }
 
 }  // namespace
 
-std::int32_t parseCoefficient(std::string_view text) {
+std::int32_t parseCoefficient(std::string_view text)
+{
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
         throw RunTimeError::typeMismatch();
     text = trimBlanks(text);
-    if (text.empty()) throw RunTimeError::typeMismatch();
+    if (text.empty())
+        throw RunTimeError::typeMismatch();
     return text.front() == '&' ? parsePrefixed(text) : parseDecimal(text);
 }
 
-std::string formatInteger(std::int32_t value) {
+std::string formatInteger(std::int32_t value)
+{
     std::array<char, 12> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return {buffer.data(), result.ptr};
 }
 
-std::string formatReal(double value) {
-    if (value == 0.0) return "0";  // negative zero too
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+std::string formatReal(double value)
+{
+    if (value == 0.0)
+        return "0";  // negative zero too
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
 
     const Scientific rounded = roundedToFifteenDigits(std::abs(value));
     const std::string_view digits(rounded.digits.data(), static_cast<std::size_t>(rounded.count));
     return layOut(value < 0, withoutTrailingZeros(digits), rounded.exponent);
 }
 
-std::string formatFifteenDigits(const FifteenDigits& value) {
-    if (value.significand == 0) return "0";
+std::string formatFifteenDigits(const FifteenDigits& value)
+{
+    if (value.significand == 0)
+        return "0";
     std::array<char, 20> buffer{};
     const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value.significand).ptr;
     const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));

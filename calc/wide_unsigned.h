@@ -17,8 +17,7 @@ template <std::size_t Limbs>
 struct WideUnsigned {
     std::array<std::uint32_t, Limbs> limb{};  // least significant first
 
-    static constexpr WideUnsigned fromUint64(std::uint64_t value)
-        requires(Limbs >= 2)
+    static constexpr WideUnsigned fromUint64(std::uint64_t value) requires(Limbs >= 2)
     {
         WideUnsigned result;
         result.limb[0] = static_cast<std::uint32_t>(value);
@@ -26,23 +25,19 @@ struct WideUnsigned {
         return result;
     }
 
-    static constexpr WideUnsigned powerOfTwo(int exponent) {
+    static constexpr WideUnsigned powerOfTwo(int exponent)
+    {
         WideUnsigned result;
         result.limb[static_cast<std::size_t>(exponent / 32)] = std::uint32_t{1} << (exponent % 32);
         return result;
     }
 
     // The low 64 bits.
-    constexpr std::uint64_t low64() const
-        requires(Limbs >= 2)
-    {
-        return std::uint64_t{limb[1]} << 32 | limb[0];
-    }
+    constexpr std::uint64_t low64() const requires(Limbs >= 2) { return std::uint64_t{limb[1]} << 32 | limb[0]; }
 };
 
 template <std::size_t To, std::size_t From>
-constexpr WideUnsigned<To> widened(const WideUnsigned<From>& x)
-    requires(To >= From)
+constexpr WideUnsigned<To> widened(const WideUnsigned<From>& x) requires(To >= From)
 {
     WideUnsigned<To> result;
     std::copy(x.limb.begin(), x.limb.end(), result.limb.begin());
@@ -51,8 +46,7 @@ constexpr WideUnsigned<To> widened(const WideUnsigned<From>& x)
 
 // The low limbs of x, for a value known to fit in them.
 template <std::size_t To, std::size_t From>
-constexpr WideUnsigned<To> narrowed(const WideUnsigned<From>& x)
-    requires(To <= From)
+constexpr WideUnsigned<To> narrowed(const WideUnsigned<From>& x) requires(To <= From)
 {
     WideUnsigned<To> result;
     std::copy(x.limb.begin(), x.limb.begin() + To, result.limb.begin());
@@ -60,22 +54,26 @@ constexpr WideUnsigned<To> narrowed(const WideUnsigned<From>& x)
 }
 
 template <std::size_t M, std::size_t N>
-constexpr std::strong_ordering operator<=>(const WideUnsigned<M>& x, const WideUnsigned<N>& y) {
+constexpr std::strong_ordering operator<=>(const WideUnsigned<M>& x, const WideUnsigned<N>& y)
+{
     constexpr std::size_t width = std::max(M, N);
     const WideUnsigned<width> wx = widened<width>(x);
     const WideUnsigned<width> wy = widened<width>(y);
     for (std::size_t i = width; i-- > 0;)
-        if (wx.limb[i] != wy.limb[i]) return wx.limb[i] <=> wy.limb[i];
+        if (wx.limb[i] != wy.limb[i])
+            return wx.limb[i] <=> wy.limb[i];
     return std::strong_ordering::equal;
 }
 
 template <std::size_t M, std::size_t N>
-constexpr bool operator==(const WideUnsigned<M>& x, const WideUnsigned<N>& y) {
+constexpr bool operator==(const WideUnsigned<M>& x, const WideUnsigned<N>& y)
+{
     return (x <=> y) == 0;
 }
 
 template <std::size_t M, std::size_t N>
-constexpr WideUnsigned<M + N> operator*(const WideUnsigned<M>& x, const WideUnsigned<N>& y) {
+constexpr WideUnsigned<M + N> operator*(const WideUnsigned<M>& x, const WideUnsigned<N>& y)
+{
     WideUnsigned<M + N> product;
     for (std::size_t i = 0; i < M; ++i) {
         std::uint64_t carry = 0;
@@ -91,7 +89,8 @@ constexpr WideUnsigned<M + N> operator*(const WideUnsigned<M>& x, const WideUnsi
 }
 
 template <std::size_t M, std::size_t N>
-constexpr WideUnsigned<std::max(M, N) + 1> operator+(const WideUnsigned<M>& x, const WideUnsigned<N>& y) {
+constexpr WideUnsigned<std::max(M, N) + 1> operator+(const WideUnsigned<M>& x, const WideUnsigned<N>& y)
+{
     constexpr std::size_t width = std::max(M, N) + 1;
     const WideUnsigned<width> wx = widened<width>(x);
     const WideUnsigned<width> wy = widened<width>(y);
@@ -107,7 +106,8 @@ constexpr WideUnsigned<std::max(M, N) + 1> operator+(const WideUnsigned<M>& x, c
 
 // x - y for x >= y.
 template <std::size_t M, std::size_t N>
-constexpr WideUnsigned<std::max(M, N)> operator-(const WideUnsigned<M>& x, const WideUnsigned<N>& y) {
+constexpr WideUnsigned<std::max(M, N)> operator-(const WideUnsigned<M>& x, const WideUnsigned<N>& y)
+{
     constexpr std::size_t width = std::max(M, N);
     const WideUnsigned<width> wx = widened<width>(x);
     const WideUnsigned<width> wy = widened<width>(y);
@@ -129,10 +129,12 @@ struct WideQuotient {
 
 // Long division by a non-zero 32-bit divisor.
 template <std::size_t N>
-constexpr WideQuotient<N> divide(const WideUnsigned<N>& dividend, std::uint32_t divisor) {
+constexpr WideQuotient<N> divide(const WideUnsigned<N>& dividend, std::uint32_t divisor)
+{
     WideQuotient<N> result;
     std::size_t top = N;  // leading zero limbs leave zero limbs in the quotient
-    while (top > 0 && dividend.limb[top - 1] == 0) --top;
+    while (top > 0 && dividend.limb[top - 1] == 0)
+        --top;
     std::uint64_t remainder = 0;
     for (std::size_t i = top; i-- > 0;) {
         const std::uint64_t part = remainder << 32 | dividend.limb[i];  // remainder < divisor, so part / divisor < 2^32
@@ -145,8 +147,10 @@ constexpr WideQuotient<N> divide(const WideUnsigned<N>& dividend, std::uint32_t 
 
 // x / 2^bits, rounded down, for 0 <= bits < 32.
 template <std::size_t N>
-constexpr WideUnsigned<N> shiftedRight(const WideUnsigned<N>& x, int bits) {
-    if (bits == 0) return x;
+constexpr WideUnsigned<N> shiftedRight(const WideUnsigned<N>& x, int bits)
+{
+    if (bits == 0)
+        return x;
     WideUnsigned<N> result;
     for (std::size_t i = 0; i < N; ++i) {
         const std::uint32_t above = i + 1 < N ? x.limb[i + 1] : 0;

@@ -7,7 +7,8 @@
 #include "calc/calculation.h"
 #include "calc/run_time_error.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     std::string_view input(reinterpret_cast<const char*>(data), size);
     std::string_view texts[3];
     for (int i = 0; i < 2; ++i) {

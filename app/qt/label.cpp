@@ -15,9 +15,9 @@
 namespace app::qt {
 namespace {
 
-constexpr double namedFaceAscent = 0.86;  // em
+constexpr double namedFaceAscent = 0.86;    // em
 constexpr double namedFaceLineStep = 1.15;  // em: their 1 em, and room for the taller substitutes
-constexpr double inkOverhang = 0.25;  // em, above and left of the label
+constexpr double inkOverhang = 0.25;        // em, above and left of the label
 
 struct PlacedLine {
     QString text;

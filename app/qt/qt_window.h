@@ -47,7 +47,6 @@ public:
     QWidget& control(std::string_view name) const;
 
 private:
-
     Shell& shell_;
     QPointer<QWidget> widget_;
     std::map<std::string, QWidget*, std::less<>> controls_;

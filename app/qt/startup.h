@@ -15,5 +15,4 @@ void prepareApplication(QApplication& application);
 // font is done while `fontConfiguration` finishes.
 void prepareApplication(QApplication& application, FontConfigurationPreload& fontConfiguration);
 
-
 }  // namespace app::qt

@@ -104,8 +104,7 @@ int twipsToPixels(int twips)
     return int(std::lround(double(twips) / twipsPerPixel));
 }
 
-std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
-                                                           const WindowDescription& description)
+std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window, const WindowDescription& description)
 {
     if (!hasUniqueNonEmptyNames(description.controls))
         throw std::invalid_argument(std::string(description.name) + ": a control without a name, or two of one name");
@@ -119,8 +118,8 @@ std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
     for (const ControlDescription& control : description.controls) {
         QWidget* widget = makeControl(window, control, *labelLayer);
         widget->setObjectName(fromUtf8(control.name));
-        widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top),
-                            twipsToPixels(control.width), twipsToPixels(control.height));
+        widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+                            twipsToPixels(control.height));
         if (!control.accessibleName.empty())
             widget->setAccessibleName(fromUtf8(control.accessibleName));
         if (!control.accessibleDescription.empty())

@@ -19,7 +19,6 @@ int twipsToPixels(int twips);
 // Builds the description's controls as children of `window` and fixes the
 // window's caption, default font and client size. Returns the controls by name.
 // Throws std::invalid_argument when a control has no name or two share one.
-std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window,
-                                                           const WindowDescription& description);
+std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window, const WindowDescription& description);
 
 }  // namespace app::qt

@@ -13,10 +13,10 @@
 namespace app::win32 {
 namespace {
 
-constexpr double namedFaceAscent = 0.86;  // em
-constexpr double namedFaceLineStep = 1.15;  // em
+constexpr double namedFaceAscent = 0.86;             // em
+constexpr double namedFaceLineStep = 1.15;           // em
 constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs a fixed dark text
-constexpr int tooltipWidth = 400;  // pixels; wider tips break their lines
+constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
 
 std::wstring windowText(HWND window)
 {
@@ -81,13 +81,11 @@ HFONT fontOf(HWND window)
 
 }  // namespace
 
-Label::Label(HWND parent, int id, const ControlDescription& description)
-    : backColour_(description.backColour)
+Label::Label(HWND parent, int id, const ControlDescription& description) : backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0,
-                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr);
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr)
         throw std::runtime_error("cannot create a label");
     SetWindowSubclass(handle_, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -117,8 +115,8 @@ bool Label::isCutOff() const
 void Label::paint(const DRAWITEMSTRUCT& item) const
 {
     const RECT area = item.rcItem;
-    const COLORREF back = backColour_ ? RGB(backColour_->red, backColour_->green, backColour_->blue)
-                                      : GetSysColor(COLOR_BTNFACE);
+    const COLORREF back =
+        backColour_ ? RGB(backColour_->red, backColour_->green, backColour_->blue) : GetSysColor(COLOR_BTNFACE);
     SetBkColor(item.hDC, back);
     ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);  // fills the back
 
@@ -170,8 +168,7 @@ void Label::updateTooltip()
     SendMessageW(tooltip_, TTM_ACTIVATE, cutOff ? TRUE : FALSE, 0);
 }
 
-LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR self)
+LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_SETTEXT || message == WM_SETFONT)

@@ -9,8 +9,8 @@ namespace app::win32 {
 MessageBoxAnswer showMessageBox(const MessageBoxRequest& request)
 {
     // No owner and MB_TASKMODAL: every window of the program waits for the box.
-    const int answer = MessageBoxW(nullptr, toUtf16(request.prompt).c_str(), toUtf16(request.title).c_str(),
-                                   MB_YESNO | MB_TASKMODAL);
+    const int answer =
+        MessageBoxW(nullptr, toUtf16(request.prompt).c_str(), toUtf16(request.title).c_str(), MB_YESNO | MB_TASKMODAL);
     return answer == IDYES ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
 }
 

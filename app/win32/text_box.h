@@ -24,8 +24,8 @@ public:
     void onClick(std::function<void()> callback) { onClick_ = std::move(callback); }
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void enforceLimit();
 

@@ -19,8 +19,8 @@ char32_t decodeUtf8(std::string_view text, std::size_t& i)
         int length;
         char32_t minimum;
     };
-    constexpr Form forms[] = {{0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800},
-                              {0xF8, 0xF0, 4, 0x10000}};
+    constexpr Form forms[] = {
+        {0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
     for (const Form& form : forms) {
         if ((lead & form.mask) != form.bits)
             continue;

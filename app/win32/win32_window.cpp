@@ -23,8 +23,8 @@ std::size_t offsetOf(std::wstring_view text, int characters)
 {
     std::size_t offset = 0;
     for (; characters > 0 && offset < text.size(); --characters) {
-        const bool pair = offset + 1 < text.size() && IS_HIGH_SURROGATE(text[offset]) &&
-                          IS_LOW_SURROGATE(text[offset + 1]);
+        const bool pair =
+            offset + 1 < text.size() && IS_HIGH_SURROGATE(text[offset]) && IS_LOW_SURROGATE(text[offset + 1]);
         offset += pair ? 2 : 1;
     }
     return offset;

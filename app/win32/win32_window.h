@@ -37,7 +37,7 @@ private:
     HWND control(std::string_view name) const;
 
     Shell& shell_;
-    Window* window_;         // null once the window is destroyed
+    Window* window_;          // null once the window is destroyed
     bool discarded_ = false;  // being destroyed by the shell, which needs no word of it
 };
 

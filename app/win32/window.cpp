@@ -21,7 +21,7 @@ constexpr wchar_t windowClassName[] = L"TarvoWindow";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 constexpr wchar_t programIconName[] = L"IDI_TARVO";  // the icon group of tarvo.rc
-constexpr int firstControlId = 100;  // clear of IDOK and IDCANCEL, which the dialog keys send
+constexpr int firstControlId = 100;                  // clear of IDOK and IDCANCEL, which the dialog keys send
 
 int liveWindows = 0;
 
@@ -53,9 +53,9 @@ Window& Window::create(const WindowDescription& description)
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), programIconName);
-        windowClass.hIconSm = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), programIconName, IMAGE_ICON,
-                                                            GetSystemMetrics(SM_CXSMICON),
-                                                            GetSystemMetrics(SM_CYSMICON), 0));
+        windowClass.hIconSm =
+            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), programIconName, IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = windowClassName;
@@ -163,8 +163,7 @@ void Window::stackControls()
             above = control->handle;
         }
     }
-    focused_ = focusable.empty() || focusable.front()->description.focusOrder < 0 ? nullptr
-                                                                                  : focusable.front()->handle;
+    focused_ = focusable.empty() || focusable.front()->description.focusOrder < 0 ? nullptr : focusable.front()->handle;
 }
 
 void Window::layOut()
@@ -282,8 +281,8 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const auto found = std::ranges::find(controls_, static_cast<int>(item.CtlID),
-                                             [](const auto& control) { return control->id; });
+        const auto found =
+            std::ranges::find(controls_, static_cast<int>(item.CtlID), [](const auto& control) { return control->id; });
         if (found == controls_.end() || !(*found)->label)
             break;
         (*found)->label->paint(item);

@@ -87,7 +87,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;  // in the description's order
     std::map<std::string, Control*, std::less<>> byName_;
     std::vector<std::pair<FontDescription, Font>> fonts_;  // one per distinct font
-    HWND focused_ = nullptr;  // where the focus returns when the window is activated
+    HWND focused_ = nullptr;                               // where the focus returns when the window is activated
     bool shown_ = false;
     std::vector<std::function<void()>> onClose_;
 };

@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     const std::unique_ptr<QWidget> window = createBareWindow();
     window->show();

@@ -4,7 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-std::unique_ptr<QWidget> createBareWindow() {
+std::unique_ptr<QWidget> createBareWindow()
+{
     auto window = std::make_unique<QWidget>();
     window->setFixedSize(610, 319);
     for (int i = 0; i < 35; ++i) {

@@ -26,7 +26,8 @@ using Clock = std::chrono::steady_clock;
 
 // Waits for the first mapped top-level window that is not an override-redirect
 // popup; false when none appears within the timeout.
-bool waitForTopLevelMap(Display* display, Clock::time_point deadline) {
+bool waitForTopLevelMap(Display* display, Clock::time_point deadline)
+{
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     while (Clock::now() < deadline) {
         while (XPending(display) > 0) {
@@ -44,7 +45,8 @@ bool waitForTopLevelMap(Display* display, Clock::time_point deadline) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int first = 1;
     int settleMs = 500;
     if (argc > 2 && std::string_view(argv[1]) == "--settle-ms") {

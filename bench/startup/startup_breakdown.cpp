@@ -26,14 +26,16 @@ public:
     bool painted = false;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint)
             painted = true;
         return QObject::eventFilter(watched, event);
     }
 };
 
-double elapsedMs(QElapsedTimer& clock) {
+double elapsedMs(QElapsedTimer& clock)
+{
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     clock.restart();
     return ms;
@@ -41,7 +43,8 @@ double elapsedMs(QElapsedTimer& clock) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const bool bare = argc > 1 && std::string_view(argv[1]) == "bare";
     QElapsedTimer clock;
     clock.start();

@@ -19,13 +19,15 @@ using namespace ui::main::form1;
 
 app::qt::QtWindow* form = nullptr;
 
-void setBoxes(const char* a, const char* b, const char* c) {
+void setBoxes(const char* a, const char* b, const char* c)
+{
     form->textBox(Text1).setText(QString::fromLatin1(a));
     form->textBox(Text2).setText(QString::fromLatin1(b));
     form->textBox(Text3).setText(QString::fromLatin1(c));
 }
 
-void Command1Click(benchmark::State& state) {
+void Command1Click(benchmark::State& state)
+{
     setBoxes("1", "0", "-2");
     for (auto _ : state) {
         QTest::mouseClick(&form->button(Command1), Qt::LeftButton);
@@ -36,7 +38,8 @@ void Command1Click(benchmark::State& state) {
 }
 BENCHMARK(Command1Click);
 
-void Command3Click(benchmark::State& state) {
+void Command3Click(benchmark::State& state)
+{
     for (auto _ : state) {
         QTest::mouseClick(&form->button(Command3), Qt::LeftButton);
         benchmark::DoNotOptimize(form->label(Label13).text());
@@ -46,7 +49,8 @@ BENCHMARK(Command3Click);
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     app::qt::prepareApplication(application);
     program::QtProgram tarvo;

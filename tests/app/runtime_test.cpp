@@ -168,9 +168,9 @@ TEST_F(RuntimeTest, TheWindowFollowsUpAnErrorOnceItIsReported)
     runtime.showWindow("Main");
     mainAction = [](app::Form&) { throw calc::RunTimeError::overflow().from(calc::DiscriminantRange{}); };
     click("Main", "Command1");
-    EXPECT_EQ(toolkit.log, (std::vector<std::string>{"create Main", "show Main",
-                                                     "report 运行时错误 '6':\n\n溢出\n\n判别式 b² − 4ac 超出了整数范围。",
-                                                     "focus Text1"}));
+    EXPECT_EQ(toolkit.log, (std::vector<std::string>{
+                               "create Main", "show Main",
+                               "report 运行时错误 '6':\n\n溢出\n\n判别式 b² − 4ac 超出了整数范围。", "focus Text1"}));
 }
 
 }  // namespace

@@ -29,11 +29,15 @@ struct QuadraticCase {
     std::string_view discriminant, bText, twoA, x1, x2;
 };
 
-void PrintTo(const QuadraticCase& q, std::ostream* os) { *os << q.a << ", " << q.b << ", " << q.c; }
+void PrintTo(const QuadraticCase& q, std::ostream* os)
+{
+    *os << q.a << ", " << q.b << ", " << q.c;
+}
 
 class Quadratic : public testing::TestWithParam<QuadraticCase> {};
 
-TEST_P(Quadratic, FillsTheFormula) {
+TEST_P(Quadratic, FillsTheFormula)
+{
     const QuadraticCase& expected = GetParam();
     const calc::SolveOutcome outcome = calc::calculate(expected.a, expected.b, expected.c);
     const auto* roots = std::get_if<calc::QuadraticRoots>(&outcome);
@@ -61,11 +65,15 @@ struct LinearCase {
     std::string_view b, c, root;
 };
 
-void PrintTo(const LinearCase& l, std::ostream* os) { *os << "0, " << l.b << ", " << l.c; }
+void PrintTo(const LinearCase& l, std::ostream* os)
+{
+    *os << "0, " << l.b << ", " << l.c;
+}
 
 class Linear : public testing::TestWithParam<LinearCase> {};
 
-TEST_P(Linear, GivesTheSingleRoot) {
+TEST_P(Linear, GivesTheSingleRoot)
+{
     const calc::SolveOutcome outcome = calc::calculate("0", GetParam().b, GetParam().c);
     const auto* linear = std::get_if<calc::LinearRoot>(&outcome);
     ASSERT_NE(linear, nullptr);
@@ -82,11 +90,15 @@ struct MessageCase {
     std::string_view a, b, c, message;
 };
 
-void PrintTo(const MessageCase& m, std::ostream* os) { *os << m.a << ", " << m.b << ", " << m.c; }
+void PrintTo(const MessageCase& m, std::ostream* os)
+{
+    *os << m.a << ", " << m.b << ", " << m.c;
+}
 
 class Message : public testing::TestWithParam<MessageCase> {};
 
-TEST_P(Message, CarriesItsText) {
+TEST_P(Message, CarriesItsText)
+{
     const calc::SolveOutcome outcome = calc::calculate(GetParam().a, GetParam().b, GetParam().c);
     ASSERT_TRUE(calc::messageOf(outcome));
     EXPECT_EQ(*calc::messageOf(outcome), GetParam().message);
@@ -94,7 +106,8 @@ TEST_P(Message, CarriesItsText) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, Message,
                          testing::Values(MessageCase{"0", "0", "0", "方程根为任意实数"},
-                                         MessageCase{"0", "0", "7", "方程无解"}, MessageCase{"0", "0", "-7", "方程无解"},
+                                         MessageCase{"0", "0", "7", "方程无解"},
+                                         MessageCase{"0", "0", "-7", "方程无解"},
                                          MessageCase{"1", "0", "1", "方程无实根"},
                                          MessageCase{"999", "999", "999", "方程无实根"}));
 
@@ -104,11 +117,15 @@ struct ErrorCase {
     calc::ErrorSource source;
 };
 
-void PrintTo(const ErrorCase& e, std::ostream* os) { *os << '"' << e.a << "\", \"" << e.b << "\", \"" << e.c << '"'; }
+void PrintTo(const ErrorCase& e, std::ostream* os)
+{
+    *os << '"' << e.a << "\", \"" << e.b << "\", \"" << e.c << '"';
+}
 
 class Error : public testing::TestWithParam<ErrorCase> {};
 
-TEST_P(Error, EndsTheCalculation) {
+TEST_P(Error, EndsTheCalculation)
+{
     try {
         calc::calculate(GetParam().a, GetParam().b, GetParam().c);
         ADD_FAILURE() << "no error";
@@ -121,10 +138,10 @@ TEST_P(Error, EndsTheCalculation) {
 // The first failing text decides: a later text that would fail differently is never read.
 INSTANTIATE_TEST_SUITE_P(
     Examples, Error,
-    testing::Values(ErrorCase{"1e9", "0", "0", ErrorKind::Overflow, DiscriminantRange{}},       // at 4·a
-                    ErrorCase{"1", "2e9", "0", ErrorKind::Overflow, DiscriminantRange{}},       // at b·b
-                    ErrorCase{"999", "0", "9e6", ErrorKind::Overflow, DiscriminantRange{}},     // at (4·a)·c
-                    ErrorCase{"1", "46341", "-1", ErrorKind::Overflow, DiscriminantRange{}},    // at b·b
+    testing::Values(ErrorCase{"1e9", "0", "0", ErrorKind::Overflow, DiscriminantRange{}},             // at 4·a
+                    ErrorCase{"1", "2e9", "0", ErrorKind::Overflow, DiscriminantRange{}},             // at b·b
+                    ErrorCase{"999", "0", "9e6", ErrorKind::Overflow, DiscriminantRange{}},           // at (4·a)·c
+                    ErrorCase{"1", "46341", "-1", ErrorKind::Overflow, DiscriminantRange{}},          // at b·b
                     ErrorCase{"-1", "46340", "536870912", ErrorKind::Overflow, DiscriminantRange{}},  // r - q
                     ErrorCase{"1", "", "abc", ErrorKind::TypeMismatch, CoefficientText{Coefficient::B, ""}},
                     ErrorCase{"1", "", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::B, ""}},
@@ -132,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"x", "9e9", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::A, "x"}},
                     ErrorCase{"0", "0", " x ", ErrorKind::TypeMismatch, CoefficientText{Coefficient::C, " x "}}));
 
-TEST(SolveEquation, TakesMinusBExactly) {
+TEST(SolveEquation, TakesMinusBExactly)
+{
     const calc::SolveOutcome outcome = calc::solveEquation({0, std::numeric_limits<std::int32_t>::min(), 1});
     EXPECT_EQ(std::get<calc::LinearRoot>(outcome).rootText, "4.65661287307739E-10");
 }
@@ -140,7 +158,8 @@ TEST(SolveEquation, TakesMinusBExactly) {
 // The kind follows from the discriminant, the integer texts are the formatted
 // numbers, and each root's double and text agree with the exact model.
 // Returns the number of roots.
-int checkTriple(std::int32_t a, std::int32_t b, std::int32_t c) {
+int checkTriple(std::int32_t a, std::int32_t b, std::int32_t c)
+{
     const calc::SolveOutcome outcome = calc::solveEquation({a, b, c});
     const std::int64_t d = std::int64_t{b} * b - 4 * std::int64_t{a} * c;
     if (a == 0) {
@@ -175,15 +194,18 @@ int checkTriple(std::int32_t a, std::int32_t b, std::int32_t c) {
     return 2;
 }
 
-TEST(SolveEquation, EveryTripleOfSmallCoefficients) {
+TEST(SolveEquation, EveryTripleOfSmallCoefficients)
+{
     for (std::int32_t a = -30; a <= 30; ++a)
         for (std::int32_t b = -30; b <= 30; ++b)
-            for (std::int32_t c = -30; c <= 30; ++c) checkTriple(a, b, c);
+            for (std::int32_t c = -30; c <= 30; ++c)
+                checkTriple(a, b, c);
 }
 
 // Also says how often the rounding needed its exact comparison: rarely, or
 // the approximations have become too coarse to be the common path.
-TEST(SolveEquation, RandomTriplesOfBoxSizedCoefficients) {
+TEST(SolveEquation, RandomTriplesOfBoxSizedCoefficients)
+{
     std::mt19937 random(2052);
     std::uniform_int_distribution<std::int32_t> coefficient(-99, 999);
     const std::uint64_t before = calc::exactComparisonsOnThisThread();

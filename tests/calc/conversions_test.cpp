@@ -22,11 +22,15 @@ struct ParseCase {
     ErrorKind error = ErrorKind::TypeMismatch;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ParseCoefficient : public testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseCoefficient, GivesTheRoundedValueOrTheError) {
+TEST_P(ParseCoefficient, GivesTheRoundedValueOrTheError)
+{
     const ParseCase& c = GetParam();
     if (c.value) {
         EXPECT_EQ(calc::parseCoefficient(c.text), *c.value);
@@ -44,16 +48,15 @@ TEST_P(ParseCoefficient, GivesTheRoundedValueOrTheError) {
 constexpr auto overflowKind = ErrorKind::Overflow;
 
 INSTANTIATE_TEST_SUITE_P(Zeros, ParseCoefficient,
-                         testing::Values(ParseCase{"0", 0}, ParseCase{"-0", 0}, ParseCase{"+0", 0},
-                                         ParseCase{" 0 ", 0}, ParseCase{"\t0\t", 0}, ParseCase{"000", 0},
-                                         ParseCase{"0e99999", 0}, ParseCase{"-0.0e-5", 0}));
+                         testing::Values(ParseCase{"0", 0}, ParseCase{"-0", 0}, ParseCase{"+0", 0}, ParseCase{" 0 ", 0},
+                                         ParseCase{"\t0\t", 0}, ParseCase{"000", 0}, ParseCase{"0e99999", 0},
+                                         ParseCase{"-0.0e-5", 0}));
 
 INSTANTIATE_TEST_SUITE_P(PlainAndExponent, ParseCoefficient,
                          testing::Values(ParseCase{"999", 999}, ParseCase{"-99", -99}, ParseCase{"1e2", 100},
-                                         ParseCase{"1E2", 100}, ParseCase{"2e9", 2000000000},
-                                         ParseCase{"1e+2", 100}, ParseCase{"5e-1", 0}, ParseCase{"15e-1", 2},
-                                         ParseCase{"  12  ", 12}, ParseCase{"1.", 1},
-                                         ParseCase{"2147483647", 2147483647},
+                                         ParseCase{"1E2", 100}, ParseCase{"2e9", 2000000000}, ParseCase{"1e+2", 100},
+                                         ParseCase{"5e-1", 0}, ParseCase{"15e-1", 2}, ParseCase{"  12  ", 12},
+                                         ParseCase{"1.", 1}, ParseCase{"2147483647", 2147483647},
                                          ParseCase{"-2147483648", std::numeric_limits<std::int32_t>::min()},
                                          ParseCase{"0000000000000000000000042", 42},
                                          ParseCase{"0.000000000000000000000042e24", 42}));
@@ -62,17 +65,15 @@ INSTANTIATE_TEST_SUITE_P(HalfToEven, ParseCoefficient,
                          testing::Values(ParseCase{"2.5", 2}, ParseCase{"3.5", 4}, ParseCase{"-2.5", -2},
                                          ParseCase{"0.5", 0}, ParseCase{".5", 0}, ParseCase{"-.5", 0},
                                          ParseCase{"1.5", 2}, ParseCase{"1.6", 2}, ParseCase{"1.4999", 1},
-                                         ParseCase{"2.5000000000000001", 3},
-                                         ParseCase{"2.4999999999999999999999", 2},
+                                         ParseCase{"2.5000000000000001", 3}, ParseCase{"2.4999999999999999999999", 2},
                                          ParseCase{"-2147483648.5", std::numeric_limits<std::int32_t>::min()},
-                                         ParseCase{"2147483646.5", 2147483646},
-                                         ParseCase{"25e-1", 2}, ParseCase{"35e-1", 4}, ParseCase{"1e-99999", 0}));
+                                         ParseCase{"2147483646.5", 2147483646}, ParseCase{"25e-1", 2},
+                                         ParseCase{"35e-1", 4}, ParseCase{"1e-99999", 0}));
 
 INSTANTIATE_TEST_SUITE_P(Prefixed, ParseCoefficient,
                          testing::Values(ParseCase{"&H1", 1}, ParseCase{"&HF", 15}, ParseCase{"&hff", 255},
-                                         ParseCase{"&O7", 7}, ParseCase{"&o17", 15},
-                                         ParseCase{"&HFFFFFFFF", -1}, ParseCase{"&H80000000",
-                                                                                 std::numeric_limits<std::int32_t>::min()},
+                                         ParseCase{"&O7", 7}, ParseCase{"&o17", 15}, ParseCase{"&HFFFFFFFF", -1},
+                                         ParseCase{"&H80000000", std::numeric_limits<std::int32_t>::min()},
                                          ParseCase{"&O37777777777", -1}, ParseCase{"&H0000000000001", 1},
                                          ParseCase{" &H1 ", 1}, ParseCase{"&H100000000", std::nullopt, overflowKind},
                                          ParseCase{"&O40000000000", std::nullopt, overflowKind},
@@ -92,22 +93,21 @@ INSTANTIATE_TEST_SUITE_P(TooLarge, ParseCoefficient,
                                          ParseCase{"1e99999999999999999999999", std::nullopt, overflowKind},
                                          ParseCase{"99999999999999999999", std::nullopt, overflowKind}));
 
-INSTANTIATE_TEST_SUITE_P(NotANumber, ParseCoefficient,
-                         testing::Values(ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},
-                                         ParseCase{"-", std::nullopt}, ParseCase{"+", std::nullopt},
-                                         ParseCase{".", std::nullopt}, ParseCase{"-.", std::nullopt},
-                                         ParseCase{"abc", std::nullopt}, ParseCase{"1e", std::nullopt},
-                                         ParseCase{"1e+", std::nullopt}, ParseCase{"e5", std::nullopt},
-                                         ParseCase{"1.2.3", std::nullopt}, ParseCase{"1 2", std::nullopt},
-                                         ParseCase{"- 1", std::nullopt}, ParseCase{"1-", std::nullopt},
-                                         ParseCase{"(1)", std::nullopt}, ParseCase{"1,000", std::nullopt},
-                                         ParseCase{"$1", std::nullopt}, ParseCase{"1d2", std::nullopt},
-                                         ParseCase{"\xEF\xBC\x91", std::nullopt},  // full-width 1
-                                         ParseCase{"1\xC2\xA0", std::nullopt},     // no-break space
-                                         ParseCase{"\n1", std::nullopt}, ParseCase{"9e9x", std::nullopt},
-                                         ParseCase{std::string_view("1\0", 2), std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    NotANumber, ParseCoefficient,
+    testing::Values(ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt}, ParseCase{"-", std::nullopt},
+                    ParseCase{"+", std::nullopt}, ParseCase{".", std::nullopt}, ParseCase{"-.", std::nullopt},
+                    ParseCase{"abc", std::nullopt}, ParseCase{"1e", std::nullopt}, ParseCase{"1e+", std::nullopt},
+                    ParseCase{"e5", std::nullopt}, ParseCase{"1.2.3", std::nullopt}, ParseCase{"1 2", std::nullopt},
+                    ParseCase{"- 1", std::nullopt}, ParseCase{"1-", std::nullopt}, ParseCase{"(1)", std::nullopt},
+                    ParseCase{"1,000", std::nullopt}, ParseCase{"$1", std::nullopt}, ParseCase{"1d2", std::nullopt},
+                    ParseCase{"\xEF\xBC\x91", std::nullopt},  // full-width 1
+                    ParseCase{"1\xC2\xA0", std::nullopt},     // no-break space
+                    ParseCase{"\n1", std::nullopt}, ParseCase{"9e9x", std::nullopt},
+                    ParseCase{std::string_view("1\0", 2), std::nullopt}));
 
-TEST(ParseCoefficient, LongTextsAreExactAndQuick) {
+TEST(ParseCoefficient, LongTextsAreExactAndQuick)
+{
     const std::string zeros(1'000'000, '0');
     EXPECT_EQ(calc::parseCoefficient(zeros + "7"), 7);
     EXPECT_EQ(calc::parseCoefficient("0." + zeros + "1e1000005"), 10000);
@@ -122,11 +122,17 @@ struct IntegerCase {
     std::string_view text;
 };
 
-void PrintTo(const IntegerCase& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const IntegerCase& c, std::ostream* os)
+{
+    *os << c.value;
+}
 
 class FormatInteger : public testing::TestWithParam<IntegerCase> {};
 
-TEST_P(FormatInteger, WritesPlainDigits) { EXPECT_EQ(calc::formatInteger(GetParam().value), GetParam().text); }
+TEST_P(FormatInteger, WritesPlainDigits)
+{
+    EXPECT_EQ(calc::formatInteger(GetParam().value), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(Values, FormatInteger,
                          testing::Values(IntegerCase{0, "0"}, IntegerCase{7, "7"}, IntegerCase{-3, "-3"},
@@ -139,11 +145,17 @@ struct RealCase {
     std::string_view text;
 };
 
-void PrintTo(const RealCase& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const RealCase& c, std::ostream* os)
+{
+    *os << c.text;
+}
 
 class FormatReal : public testing::TestWithParam<RealCase> {};
 
-TEST_P(FormatReal, WritesFifteenSignificantDigits) { EXPECT_EQ(calc::formatReal(GetParam().value), GetParam().text); }
+TEST_P(FormatReal, WritesFifteenSignificantDigits)
+{
+    EXPECT_EQ(calc::formatReal(GetParam().value), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatReal,
@@ -156,9 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RealCase{1e300, "1E+300"}, RealCase{-2.5e-300, "-2.5E-300"}));
 
 // Qt sets the process locale from the environment; a comma locale must not leak in.
-TEST(Conversions, IgnoreTheProcessLocale) {
+TEST(Conversions, IgnoreTheProcessLocale)
+{
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) == nullptr) continue;
+        if (std::setlocale(LC_ALL, name) == nullptr)
+            continue;
         EXPECT_EQ(calc::formatReal(0.5), "0.5") << name;
         EXPECT_EQ(calc::formatReal(-1234567.25), "-1234567.25") << name;
         EXPECT_EQ(calc::formatReal(1e20), "1E+20") << name;

@@ -9,45 +9,60 @@
 
 namespace model {
 
-ExactInteger::ExactInteger(std::int64_t value) : negative_(value < 0) {
+ExactInteger::ExactInteger(std::int64_t value) : negative_(value < 0)
+{
     std::uint64_t magnitude = negative_ ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     for (; magnitude > 0; magnitude /= limbBase)
         limbs_[static_cast<std::size_t>(size_++)] = static_cast<std::uint32_t>(magnitude % limbBase);
 }
 
-ExactInteger ExactInteger::powerOfTen(int exponent) {
+ExactInteger ExactInteger::powerOfTen(int exponent)
+{
     ExactInteger result;
     result.size_ = exponent / 9 + 1;
     std::uint32_t limb = 1;
-    for (int i = 0; i < exponent % 9; ++i) limb *= 10;
+    for (int i = 0; i < exponent % 9; ++i)
+        limb *= 10;
     result.limbs_[static_cast<std::size_t>(exponent / 9)] = limb;
     return result;
 }
 
-ExactInteger ExactInteger::powerOfTwo(int exponent) {
+ExactInteger ExactInteger::powerOfTwo(int exponent)
+{
     ExactInteger result(1);
-    for (; exponent >= 30; exponent -= 30) result = result * ExactInteger(std::int64_t{1} << 30);
+    for (; exponent >= 30; exponent -= 30)
+        result = result * ExactInteger(std::int64_t{1} << 30);
     return result * ExactInteger(std::int64_t{1} << exponent);
 }
 
-int ExactInteger::sign() const { return size_ == 0 ? 0 : negative_ ? -1 : 1; }
+int ExactInteger::sign() const
+{
+    return size_ == 0 ? 0 : negative_ ? -1 : 1;
+}
 
-ExactInteger ExactInteger::operator-() const {
+ExactInteger ExactInteger::operator-() const
+{
     ExactInteger result = *this;
     result.negative_ = size_ != 0 && !negative_;
     return result;
 }
 
-int ExactInteger::compareMagnitude(const ExactInteger& other) const {
-    if (size_ != other.size_) return size_ < other.size_ ? -1 : 1;
+int ExactInteger::compareMagnitude(const ExactInteger& other) const
+{
+    if (size_ != other.size_)
+        return size_ < other.size_ ? -1 : 1;
     for (auto i = static_cast<std::size_t>(size_); i-- > 0;)
-        if (limbs_[i] != other.limbs_[i]) return limbs_[i] < other.limbs_[i] ? -1 : 1;
+        if (limbs_[i] != other.limbs_[i])
+            return limbs_[i] < other.limbs_[i] ? -1 : 1;
     return 0;
 }
 
-ExactInteger operator+(const ExactInteger& x, const ExactInteger& y) {
-    if (x.size_ == 0) return y;
-    if (y.size_ == 0) return x;
+ExactInteger operator+(const ExactInteger& x, const ExactInteger& y)
+{
+    if (x.size_ == 0)
+        return y;
+    if (y.size_ == 0)
+        return x;
     ExactInteger result;
     if (x.negative_ == y.negative_) {
         result.negative_ = x.negative_;
@@ -62,7 +77,8 @@ ExactInteger operator+(const ExactInteger& x, const ExactInteger& y) {
         return result;
     }
     const int order = x.compareMagnitude(y);
-    if (order == 0) return result;
+    if (order == 0)
+        return result;
     const ExactInteger& larger = order > 0 ? x : y;
     const ExactInteger& smaller = order > 0 ? y : x;
     result.negative_ = larger.negative_;
@@ -72,14 +88,17 @@ ExactInteger operator+(const ExactInteger& x, const ExactInteger& y) {
         const std::uint32_t subtrahend = smaller.limbs_[k] + borrow;
         borrow = larger.limbs_[k] < subtrahend ? 1 : 0;
         result.limbs_[k] = larger.limbs_[k] + borrow * ExactInteger::limbBase - subtrahend;
-        if (result.limbs_[k] != 0) result.size_ = i + 1;
+        if (result.limbs_[k] != 0)
+            result.size_ = i + 1;
     }
     return result;
 }
 
-ExactInteger operator*(const ExactInteger& x, const ExactInteger& y) {
+ExactInteger operator*(const ExactInteger& x, const ExactInteger& y)
+{
     ExactInteger result;
-    if (x.size_ == 0 || y.size_ == 0) return result;
+    if (x.size_ == 0 || y.size_ == 0)
+        return result;
     for (int i = 0; i < x.size_; ++i) {
         std::uint64_t carry = 0;
         for (int j = 0; j < y.size_ || carry != 0; ++j) {
@@ -93,15 +112,18 @@ ExactInteger operator*(const ExactInteger& x, const ExactInteger& y) {
             result.size_ = std::max(result.size_, i + j + 1);
         }
     }
-    while (result.size_ > 0 && result.limbs_[static_cast<std::size_t>(result.size_ - 1)] == 0) --result.size_;
+    while (result.size_ > 0 && result.limbs_[static_cast<std::size_t>(result.size_ - 1)] == 0)
+        --result.size_;
     result.negative_ = x.negative_ != y.negative_;
     return result;
 }
 
-int Root::compare(const ExactInteger& numerator, const ExactInteger& denominator) const {
+int Root::compare(const ExactInteger& numerator, const ExactInteger& denominator) const
+{
     const ExactInteger& m = numerator;
     const ExactInteger& s = denominator;
-    if (a == 0) return (ExactInteger(-c) * s - ExactInteger(b) * m).sign() * (b > 0 ? 1 : -1);
+    if (a == 0)
+        return (ExactInteger(-c) * s - ExactInteger(b) * m).sign() * (b > 0 ? 1 : -1);
 
     // s²·f(m) and the side of the vertex -b / 2a that m lies on, both signed by a.
     const int signA = a > 0 ? 1 : -1;
@@ -110,7 +132,8 @@ int Root::compare(const ExactInteger& numerator, const ExactInteger& denominator
     const bool largerRoot = (index == 0) == (a > 0);  // x1 takes +√d
     // On the root's own side of the vertex, a·f(m) has the sign of m - x for the
     // larger root and of x - m for the smaller one.
-    if (largerRoot) return pastVertex < 0 ? 1 : -aTimesF;
+    if (largerRoot)
+        return pastVertex < 0 ? 1 : -aTimesF;
     return pastVertex > 0 ? -1 : aTimesF;
 }
 
@@ -123,13 +146,16 @@ struct Shown {
     int exponent = 0;
 };
 
-bool allDigits(std::string_view text) {
+bool allDigits(std::string_view text)
+{
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
 // Reads a text under the layout rules, or says what breaks them.
-std::optional<Shown> readShown(std::string_view text, std::string& why) {
-    if (text == "0") return Shown{};
+std::optional<Shown> readShown(std::string_view text, std::string& why)
+{
+    if (text == "0")
+        return Shown{};
     Shown shown;
     if (!text.empty() && text.front() == '-') {
         shown.negative = true;
@@ -191,26 +217,32 @@ std::optional<Shown> readShown(std::string_view text, std::string& why) {
     return shown;
 }
 
-testing::AssertionResult failure(const Root& root, std::string_view what) {
+testing::AssertionResult failure(const Root& root, std::string_view what)
+{
     return testing::AssertionFailure() << "x" << root.index + 1 << " of " << root.a << ", " << root.b << ", " << root.c
                                        << ": " << what;
 }
 
 // Whether the root lies in a candidate's cell, from its signs against the cell's
 // ends; a root on an end is a tie, which goes to the even candidate.
-bool within(int aboveLower, int belowUpper, bool evenCandidate) {
-    if (aboveLower < 0 || belowUpper > 0) return false;
+bool within(int aboveLower, int belowUpper, bool evenCandidate)
+{
+    if (aboveLower < 0 || belowUpper > 0)
+        return false;
     return (aboveLower != 0 && belowUpper != 0) || evenCandidate;
 }
 
 }  // namespace
 
-testing::AssertionResult showsRoundedRoot(const Root& root, std::string_view text) {
+testing::AssertionResult showsRoundedRoot(const Root& root, std::string_view text)
+{
     std::string why;
     const std::optional<Shown> shown = readShown(text, why);
-    if (!shown) return failure(root, "\"" + std::string(text) + "\": " + why);
+    if (!shown)
+        return failure(root, "\"" + std::string(text) + "\": " + why);
     if (shown->significand == 0) {
-        if (root.compare(ExactInteger(0), ExactInteger(1)) == 0) return testing::AssertionSuccess();
+        if (root.compare(ExactInteger(0), ExactInteger(1)) == 0)
+            return testing::AssertionSuccess();
         return failure(root, "shows 0 for a root that is not 0");
     }
     // The cell of the significand in units of 10^(exponent - 14) / 20: half a unit either
@@ -226,15 +258,19 @@ testing::AssertionResult showsRoundedRoot(const Root& root, std::string_view tex
     }
     const int aboveLower = root.compare(lower, unit);
     const int belowUpper = root.compare(upper, unit);
-    if (within(aboveLower, belowUpper, shown->significand % 2 == 0)) return testing::AssertionSuccess();
+    if (within(aboveLower, belowUpper, shown->significand % 2 == 0))
+        return testing::AssertionSuccess();
     return failure(root, "\"" + std::string(text) + "\" is not the root rounded to 15 digits (against the cell: " +
                              std::to_string(aboveLower) + ", " + std::to_string(belowUpper) + ")");
 }
 
-testing::AssertionResult isNearestDouble(const Root& root, double value) {
+testing::AssertionResult isNearestDouble(const Root& root, double value)
+{
     if (value == 0.0) {
-        if (std::signbit(value)) return failure(root, "negative zero");
-        if (root.compare(ExactInteger(0), ExactInteger(1)) == 0) return testing::AssertionSuccess();
+        if (std::signbit(value))
+            return failure(root, "negative zero");
+        if (root.compare(ExactInteger(0), ExactInteger(1)) == 0)
+            return testing::AssertionSuccess();
         return failure(root, "0 for a root that is not 0");
     }
     // |value| = significand · 2^exponent, 2^52 <= significand < 2^53, and the
@@ -253,10 +289,11 @@ testing::AssertionResult isNearestDouble(const Root& root, double value) {
     }
     const int aboveLower = root.compare(lower, unit);
     const int belowUpper = root.compare(upper, unit);
-    if (within(aboveLower, belowUpper, significand % 2 == 0)) return testing::AssertionSuccess();
+    if (within(aboveLower, belowUpper, significand % 2 == 0))
+        return testing::AssertionSuccess();
     return failure(root, (value < 0 ? "-" : "") + std::to_string(significand) + "·2^" + std::to_string(exponent) +
-                             " is not the nearest double (against its midpoints: " + std::to_string(aboveLower) +
-                             ", " + std::to_string(belowUpper) + ")");
+                             " is not the nearest double (against its midpoints: " + std::to_string(aboveLower) + ", " +
+                             std::to_string(belowUpper) + ")");
 }
 
 }  // namespace model

@@ -28,9 +28,13 @@ struct QuadraticCase {
     std::string_view x1, x2;
 };
 
-void PrintTo(const QuadraticCase& q, std::ostream* os) { *os << q.a << ", " << q.b << ", " << q.c; }
+void PrintTo(const QuadraticCase& q, std::ostream* os)
+{
+    *os << q.a << ", " << q.b << ", " << q.c;
+}
 
-void expectRoots(const QuadraticCase& expected) {
+void expectRoots(const QuadraticCase& expected)
+{
     const calc::SolveOutcome outcome = calc::solveEquation({expected.a, expected.b, expected.c});
     const auto& roots = std::get<calc::QuadraticRoots>(outcome);
     EXPECT_EQ(roots.x1Text, expected.x1);
@@ -45,47 +49,49 @@ void expectRoots(const QuadraticCase& expected) {
 
 class HardQuadratic : public testing::TestWithParam<QuadraticCase> {};
 
-TEST_P(HardQuadratic, ShowsTheRoundedRoots) { expectRoots(GetParam()); }
+TEST_P(HardQuadratic, ShowsTheRoundedRoots)
+{
+    expectRoots(GetParam());
+}
 
 // Found by searching a = 1..150, b = 0..999, c = -99..999 for roots whose
 // approximation could not decide; the comment gives how far the digits after
 // the 15th lie from a half, in units of the 15th digit, for the root concerned.
 constexpr std::array nearAHalf = {
-    QuadraticCase{37, 468, 832, "-2.13975843611634", "-10.5088902125323"},       // x1: -1.3e-9
-    QuadraticCase{37, -468, 832, "10.5088902125323", "2.13975843611634"},        // x2: -1.3e-9
-    QuadraticCase{37, 346, 161, "-0.491109787467696", "-8.86024156388366"},      // x2: +1.3e-9
-    QuadraticCase{-37, -346, -161, "-8.86024156388366", "-0.491109787467696"},   // x1: +1.3e-9
-    QuadraticCase{122, 949, 893, "-1.0951848789563", "-6.68350364563386"},       // x1: -2.3e-9
-    QuadraticCase{122, 759, 228, "-0.316496354366141", "-5.9048151210437"},      // x2: +2.3e-9
-    QuadraticCase{17, 396, 896, "-2.53947424331204", "-20.7546434037468"},       // x1: -2.9e-9
-    QuadraticCase{148, 788, 401, "-0.569879218058172", "-4.75444510626615"},     // x1: -6.6e-9
-    QuadraticCase{63, 599, 857, "-1.75446170178949", "-7.75347480614702"},       // x1: +7.7e-9
-    QuadraticCase{134, 556, 177, "-0.347438077675819", "-3.80181565366746"},     // x2: -9.3e-9
-    QuadraticCase{9, 480, 407, "-0.861843689384127", "-52.4714896439492"},       // x1: -8.1e-8
+    QuadraticCase{37, 468, 832, "-2.13975843611634", "-10.5088902125323"},      // x1: -1.3e-9
+    QuadraticCase{37, -468, 832, "10.5088902125323", "2.13975843611634"},       // x2: -1.3e-9
+    QuadraticCase{37, 346, 161, "-0.491109787467696", "-8.86024156388366"},     // x2: +1.3e-9
+    QuadraticCase{-37, -346, -161, "-8.86024156388366", "-0.491109787467696"},  // x1: +1.3e-9
+    QuadraticCase{122, 949, 893, "-1.0951848789563", "-6.68350364563386"},      // x1: -2.3e-9
+    QuadraticCase{122, 759, 228, "-0.316496354366141", "-5.9048151210437"},     // x2: +2.3e-9
+    QuadraticCase{17, 396, 896, "-2.53947424331204", "-20.7546434037468"},      // x1: -2.9e-9
+    QuadraticCase{148, 788, 401, "-0.569879218058172", "-4.75444510626615"},    // x1: -6.6e-9
+    QuadraticCase{63, 599, 857, "-1.75446170178949", "-7.75347480614702"},      // x1: +7.7e-9
+    QuadraticCase{134, 556, 177, "-0.347438077675819", "-3.80181565366746"},    // x2: -9.3e-9
+    QuadraticCase{9, 480, 407, "-0.861843689384127", "-52.4714896439492"},      // x1: -8.1e-8
 };
 
 // The same search, for roots next to the midpoint between two doubles (in units in the last place).
 constexpr std::array nearABinaryMidpoint = {
-    QuadraticCase{7, 69, -93, "1.20139844184758", "-11.0585412989904"},       // x2: -2.4e-6
-    QuadraticCase{143, 429, 81, "-0.202476808081477", "-2.79752319191852"},   // x2: -5.2e-7
-    QuadraticCase{127, 1, -1888, "3.85172859384957", "-3.8596026095976"},     // x1: +2.4e-7
-    QuadraticCase{209, 3, -101, "0.688024446890025", "-0.702378513875671"},   // x1: -5.1e-7
-    QuadraticCase{1067, 1, -63, "0.242521660284859", "-0.243458867407633"},   // x2: -1.1e-7
+    QuadraticCase{7, 69, -93, "1.20139844184758", "-11.0585412989904"},      // x2: -2.4e-6
+    QuadraticCase{143, 429, 81, "-0.202476808081477", "-2.79752319191852"},  // x2: -5.2e-7
+    QuadraticCase{127, 1, -1888, "3.85172859384957", "-3.8596026095976"},    // x1: +2.4e-7
+    QuadraticCase{209, 3, -101, "0.688024446890025", "-0.702378513875671"},  // x1: -5.1e-7
+    QuadraticCase{1067, 1, -63, "0.242521660284859", "-0.243458867407633"},  // x2: -1.1e-7
 };
 
 INSTANTIATE_TEST_SUITE_P(NearAHalf, HardQuadratic, testing::ValuesIn(nearAHalf));
 INSTANTIATE_TEST_SUITE_P(NearABinaryMidpoint, HardQuadratic, testing::ValuesIn(nearABinaryMidpoint));
 
 // b² much larger than 4|ac|: -b + √d and -b - √d differ by orders of magnitude.
-INSTANTIATE_TEST_SUITE_P(
-    Cancellation, HardQuadratic,
-    testing::Values(QuadraticCase{1, 999, 1, "-0.00100100200400902", "-998.998998997996"},
-                    QuadraticCase{1, -999, 1, "998.998998997996", "0.00100100200400902"},
-                    QuadraticCase{1, 46340, 1, "-2.15796288404333E-05", "-46339.9999784204"},
-                    QuadraticCase{-1, -46340, 1, "-46340.0000215796", "2.15796288203349E-05"},
-                    QuadraticCase{3, -46339, 2, "15446.3332901731", "4.31601891622263E-05"},
-                    QuadraticCase{999, -999, -1, "1.001000000999", "-0.00100000099900299"},
-                    QuadraticCase{-99, 999, -1, "0.00100110031830118", "10.0899079905908"}));
+INSTANTIATE_TEST_SUITE_P(Cancellation, HardQuadratic,
+                         testing::Values(QuadraticCase{1, 999, 1, "-0.00100100200400902", "-998.998998997996"},
+                                         QuadraticCase{1, -999, 1, "998.998998997996", "0.00100100200400902"},
+                                         QuadraticCase{1, 46340, 1, "-2.15796288404333E-05", "-46339.9999784204"},
+                                         QuadraticCase{-1, -46340, 1, "-46340.0000215796", "2.15796288203349E-05"},
+                                         QuadraticCase{3, -46339, 2, "15446.3332901731", "4.31601891622263E-05"},
+                                         QuadraticCase{999, -999, -1, "1.001000000999", "-0.00100000099900299"},
+                                         QuadraticCase{-99, 999, -1, "0.00100110031830118", "10.0899079905908"}));
 
 INSTANTIATE_TEST_SUITE_P(DoubleRoots, HardQuadratic,
                          testing::Values(QuadraticCase{4, 4, 1, "-0.5", "-0.5"},
@@ -106,11 +112,10 @@ INSTANTIATE_TEST_SUITE_P(PerfectSquares, HardQuadratic,
 
 // Either side of 1E-04, where the layout turns to an exponent. (No root reaches
 // 1E+15: the largest, of the linear equations, is 2^31.)
-INSTANTIATE_TEST_SUITE_P(
-    NearTheLayoutSwitch, HardQuadratic,
-    testing::Values(QuadraticCase{1, 10000, -1, "9.9999999E-05", "-10000.0001"},
-                    QuadraticCase{1, -10000, 1, "9999.9999", "0.000100000001"},
-                    QuadraticCase{-1, 9999, 1, "-0.0001000099999998", "9999.00010001"}));
+INSTANTIATE_TEST_SUITE_P(NearTheLayoutSwitch, HardQuadratic,
+                         testing::Values(QuadraticCase{1, 10000, -1, "9.9999999E-05", "-10000.0001"},
+                                         QuadraticCase{1, -10000, 1, "9999.9999", "0.000100000001"},
+                                         QuadraticCase{-1, 9999, 1, "-0.0001000099999998", "9999.00010001"}));
 
 // Coefficients at the limits of the discriminant's checks.
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QuadraticCase{134217727, -46340, 3, "0.000258939622717561", "8.63202847162759E-05"}));
 
 // Those rows were chosen because the approximation leaves them open.
-TEST(NearBoundaries, TakeTheExactComparison) {
+TEST(NearBoundaries, TakeTheExactComparison)
+{
     auto expectExactComparisons = [](const auto& rows) {
         for (const QuadraticCase& row : rows) {
             const std::uint64_t before = calc::exactComparisonsOnThisThread();
@@ -143,11 +149,15 @@ struct LinearCase {
     std::string_view root;
 };
 
-void PrintTo(const LinearCase& l, std::ostream* os) { *os << "0, " << l.b << ", " << l.c; }
+void PrintTo(const LinearCase& l, std::ostream* os)
+{
+    *os << "0, " << l.b << ", " << l.c;
+}
 
 class HardLinear : public testing::TestWithParam<LinearCase> {};
 
-TEST_P(HardLinear, ShowsTheRoundedRoot) {
+TEST_P(HardLinear, ShowsTheRoundedRoot)
+{
     const calc::SolveOutcome outcome = calc::solveEquation({0, GetParam().b, GetParam().c});
     const auto& linear = std::get<calc::LinearRoot>(outcome);
     EXPECT_EQ(linear.rootText, GetParam().root);
@@ -171,22 +181,26 @@ struct Triple {
 
 // Coefficients of any size the discriminant's checks let through, with a ≠ 0 and d >= 0:
 // |a| of random bit length, and c as large as 4·a·c allows.
-Triple randomTriple(std::mt19937_64& random) {
+Triple randomTriple(std::mt19937_64& random)
+{
     for (;;) {
         const int aBits = static_cast<int>(random() % 30);
         const auto a = static_cast<std::int32_t>(static_cast<std::int64_t>(random() % (std::uint64_t{2} << aBits)) -
                                                  (std::int64_t{1} << aBits));
         const auto b = static_cast<std::int32_t>(static_cast<std::int64_t>(random() % 92681) - 46340);
-        if (a == 0) continue;
+        if (a == 0)
+            continue;
         const std::int64_t cLimit = 536870911 / std::abs(std::int64_t{a});
         const auto c = static_cast<std::int32_t>(
             static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(2 * cLimit + 1)) - cLimit);
         const std::int64_t d = std::int64_t{b} * b - 4 * std::int64_t{a} * c;
-        if (d >= 0 && d <= 2147483647) return {a, b, c, static_cast<std::int32_t>(d)};
+        if (d >= 0 && d <= 2147483647)
+            return {a, b, c, static_cast<std::int32_t>(d)};
     }
 }
 
-TEST(SolveEquation, RandomCoefficientsOfAnySize) {
+TEST(SolveEquation, RandomCoefficientsOfAnySize)
+{
     std::mt19937_64 random(1208);
     for (int i = 0; i < 20'000; ++i) {
         const Triple t = randomTriple(random);
@@ -201,7 +215,8 @@ TEST(SolveEquation, RandomCoefficientsOfAnySize) {
 
         const auto b = static_cast<std::int32_t>(static_cast<std::uint32_t>(random()));
         const auto c = static_cast<std::int32_t>(static_cast<std::uint32_t>(random()));
-        if (b == 0) continue;
+        if (b == 0)
+            continue;
         const calc::SolveOutcome linearOutcome = calc::solveEquation({0, b, c});
         const auto& linear = std::get<calc::LinearRoot>(linearOutcome);
         ASSERT_TRUE(model::showsRoundedRoot(model::Root{0, b, c}, linear.rootText));
@@ -210,7 +225,8 @@ TEST(SolveEquation, RandomCoefficientsOfAnySize) {
 }
 
 // What is shown, and the doubles, do not depend on the rounding mode.
-TEST(SolveEquation, GivesTheSameRootsInEveryRoundingMode) {
+TEST(SolveEquation, GivesTheSameRootsInEveryRoundingMode)
+{
     auto shown = [](const Triple& t) {
         const calc::SolveOutcome outcome = calc::solveEquation({t.a, t.b, t.c});
         const auto& roots = std::get<calc::QuadraticRoots>(outcome);
@@ -218,7 +234,8 @@ TEST(SolveEquation, GivesTheSameRootsInEveryRoundingMode) {
     };
     std::mt19937_64 random(1209);
     std::vector<Triple> triples(5'000);
-    for (Triple& t : triples) t = randomTriple(random);
+    for (Triple& t : triples)
+        t = randomTriple(random);
     for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
         for (const Triple& t : triples) {
             const auto expected = shown(t);
@@ -233,7 +250,8 @@ TEST(SolveEquation, GivesTheSameRootsInEveryRoundingMode) {
 // The exact comparison against the model right next to roots of every size:
 // at a root's shown value and the two boundaries of its cell, at its double and
 // the midpoints to that double's neighbours, and at the other root's shown value.
-TEST(CompareRoot, AgreesWithTheModelNextToTheRoot) {
+TEST(CompareRoot, AgreesWithTheModelNextToTheRoot)
+{
     std::mt19937_64 random(1207);
     int compared = 0;
     while (compared < 300'000) {
@@ -254,11 +272,13 @@ TEST(CompareRoot, AgreesWithTheModelNextToTheRoot) {
             };
             // In halves of a shown value's last digit, 10^(exponent - 14) ...
             auto checkNextToShown = [&](const calc::FifteenDigits& digits, std::initializer_list<int> offsets) {
-                if (digits.significand == 0) return;
+                if (digits.significand == 0)
+                    return;
                 const int k = 14 - digits.exponent;
                 calc::WideUnsigned<3> twiceTenToK;
                 twiceTenToK.limb[0] = 2;
-                for (int i = 0; i < k; ++i) twiceTenToK = calc::narrowed<3>(twiceTenToK * calc::WideUnsigned<1>{{10}});
+                for (int i = 0; i < k; ++i)
+                    twiceTenToK = calc::narrowed<3>(twiceTenToK * calc::WideUnsigned<1>{{10}});
                 const auto modelTwiceTenToK = model::ExactInteger(2) * model::ExactInteger::powerOfTen(k);
                 for (int offset : offsets)
                     check(digits.negative, 2 * digits.significand + static_cast<std::uint64_t>(offset), twiceTenToK,
@@ -267,7 +287,8 @@ TEST(CompareRoot, AgreesWithTheModelNextToTheRoot) {
             const calc::RoundedRoot& root = rounded[static_cast<std::size_t>(index)];
             checkNextToShown(root.digits, {-1, 0, 1});
             checkNextToShown(rounded[static_cast<std::size_t>(1 - index)].digits, {0});
-            if (root.value == 0.0) continue;
+            if (root.value == 0.0)
+                continue;
             // ... and in halves of the double's last place, 2^(binaryExponent - 53).
             int binaryExponent = 0;
             const double fraction = std::frexp(std::abs(root.value), &binaryExponent);

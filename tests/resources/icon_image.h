@@ -15,8 +15,8 @@ struct IconImage {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
-    std::vector<std::uint32_t> palette;                 // 0xRRGGBB
-    std::vector<std::optional<std::uint32_t>> pixels;   // top row first; empty = transparent
+    std::vector<std::uint32_t> palette;                // 0xRRGGBB
+    std::vector<std::optional<std::uint32_t>> pixels;  // top row first; empty = transparent
 
     const std::optional<std::uint32_t>& at(int x, int y) const
     {
@@ -30,7 +30,7 @@ IconImage decodeIconImage(std::span<const std::uint8_t> bmp);
 
 // An entry of an .ico directory (or of an icon group) and the image it points to.
 struct IcoEntry {
-    int width = 0;   // 0 in the file means 256
+    int width = 0;  // 0 in the file means 256
     int height = 0;
     int colourCount = 0;
     int planes = 0;

@@ -33,8 +33,7 @@ std::ostream& operator<<(std::ostream& out, const ExpectedImage& image)
 
 const std::vector<resource_files::IcoEntry>& icoEntries()
 {
-    static const auto entries =
-        resource_files::readIcoFile(resource_files::readFileBytes(iconDir / "tarvo.ico"));
+    static const auto entries = resource_files::readIcoFile(resource_files::readFileBytes(iconDir / "tarvo.ico"));
     return entries;
 }
 
@@ -124,8 +123,7 @@ TEST_P(IcoImageTest, MatchesThePngOfItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(TheThreeImages, IcoImageTest,
-                         testing::Values(ExpectedImage{0, 32, 1}, ExpectedImage{1, 32, 4},
-                                         ExpectedImage{2, 16, 4}),
+                         testing::Values(ExpectedImage{0, 32, 1}, ExpectedImage{1, 32, 4}, ExpectedImage{2, 16, 4}),
                          [](const auto& param) {
                              return "size" + std::to_string(param.param.size) + "_" +
                                     std::to_string(param.param.bitsPerPixel) + "bpp";

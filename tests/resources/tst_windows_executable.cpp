@@ -84,7 +84,8 @@ TEST(Executable, FirstIconIsTheProgramsIcon)
     const auto icons = resourcesOfType(resource_files::rtIcon);
     for (std::size_t i = 0; i < group.size(); ++i) {
         SCOPED_TRACE("image " + std::to_string(i));
-        const auto icon = std::ranges::find_if(icons, [&](const Resource* r) { return r->name == ResourceId{group[i].iconId}; });
+        const auto icon =
+            std::ranges::find_if(icons, [&](const Resource* r) { return r->name == ResourceId{group[i].iconId}; });
         ASSERT_NE(icon, icons.end());
         EXPECT_EQ((*icon)->data, ico[i].imageBytes);
     }
@@ -111,14 +112,13 @@ TEST_P(ManifestTest, Declares)
     EXPECT_NE(manifest.find(GetParam().text), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, ManifestTest,
-    testing::Values(ManifestPart{"common_controls_6",
-                                 R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"},
-                    ManifestPart{"per_monitor_v2", ">PerMonitorV2</dpiAwareness>"},
-                    ManifestPart{"per_monitor_before_1607", ">true/pm</dpiAware>"},
-                    ManifestPart{"as_invoker", R"(level="asInvoker")"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Settings, ManifestTest,
+                         testing::Values(ManifestPart{"common_controls_6",
+                                                      R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"},
+                                         ManifestPart{"per_monitor_v2", ">PerMonitorV2</dpiAwareness>"},
+                                         ManifestPart{"per_monitor_before_1607", ">true/pm</dpiAware>"},
+                                         ManifestPart{"as_invoker", R"(level="asInvoker")"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 

@@ -126,8 +126,8 @@ TEST(IconResource, HoldsTheThreeImagesOfTheIcoFile)
         EXPECT_EQ(group[i].bitCount, expected[i].bitsPerPixel);
         EXPECT_EQ(group[i].colourCount, 1 << expected[i].bitsPerPixel);
         const auto icons = resourcesOfType(resource_files::rtIcon);
-        const auto icon = std::ranges::find_if(
-            icons, [&](const Resource* r) { return r->name == ResourceId{group[i].iconId}; });
+        const auto icon =
+            std::ranges::find_if(icons, [&](const Resource* r) { return r->name == ResourceId{group[i].iconId}; });
         ASSERT_NE(icon, icons.end()) << "no icon " << group[i].iconId;
         EXPECT_EQ((*icon)->data.size(), group[i].imageSize);
         EXPECT_EQ((*icon)->data, ico.at(i).imageBytes);

@@ -9,10 +9,10 @@
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
-#include <program/qt/qt_program.h>
-#include <ui/main/form1_description.h>
 #include <calc/calculation.h>
 #include <calc/run_time_error.h>
+#include <program/qt/qt_program.h>
+#include <ui/main/form1_description.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,16 +39,67 @@ using ui::main::form1::resultSlots;
 
 // Whole coefficients that steer the session into every outcome and error.
 const QStringList wholeTexts = {
-    "0", "0", "0", "1", "-3", "2", "1", "-1", "4", "999", "-99", "2.5", ".5", "-.5", "&HF", "&O7",
-    "1e2", "9e9", "1e9", "2e9", "abc", "-", "", " 1", "1 ", "x", QString::fromUtf8("１"), QString::fromUtf8("一"),
+    "0",
+    "0",
+    "0",
+    "1",
+    "-3",
+    "2",
+    "1",
+    "-1",
+    "4",
+    "999",
+    "-99",
+    "2.5",
+    ".5",
+    "-.5",
+    "&HF",
+    "&O7",
+    "1e2",
+    "9e9",
+    "1e9",
+    "2e9",
+    "abc",
+    "-",
+    "",
+    " 1",
+    "1 ",
+    "x",
+    QString::fromUtf8("１"),
+    QString::fromUtf8("一"),
 };
 
 // Single characters: digits, signs, letters, blanks, full-width and other
 // non-ASCII characters, and one outside the Basic Multilingual Plane.
 const QStringList characters = {
-    "0", "1", "2", "3", "5", "7", "9", "-", "+", ".", "e", "E", "&", "H", "O", "F", "a", "z", " ", "\t",
-    QString::fromUtf8("０"), QString::fromUtf8("９"), QString::fromUtf8("－"), QString::fromUtf8("。"),
-    QString::fromUtf8("é"), QString::fromUtf8("字"), QString::fromUtf8("😀"), QString::fromUtf8("\u00a0"),
+    "0",
+    "1",
+    "2",
+    "3",
+    "5",
+    "7",
+    "9",
+    "-",
+    "+",
+    ".",
+    "e",
+    "E",
+    "&",
+    "H",
+    "O",
+    "F",
+    "a",
+    "z",
+    " ",
+    "\t",
+    QString::fromUtf8("０"),
+    QString::fromUtf8("９"),
+    QString::fromUtf8("－"),
+    QString::fromUtf8("。"),
+    QString::fromUtf8("é"),
+    QString::fromUtf8("字"),
+    QString::fromUtf8("😀"),
+    QString::fromUtf8("\u00a0"),
 };
 
 std::map<std::string, QString> slotTexts(const app::qt::QtWindow& form)
@@ -77,7 +128,10 @@ private slots:
 
 private:
     template <typename T>
-    const T& pick(const QList<T>& list) { return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random_)]; }
+    const T& pick(const QList<T>& list)
+    {
+        return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random_)];
+    }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     QLineEdit& someBox() { return form_->textBox(coefficientBoxes[std::size_t(below(3))]); }
@@ -137,8 +191,8 @@ void StressTest::calculateAndCheck()
     QString expectedMessage;
     std::map<std::string, QString> expected = slotTexts(*form_);
     try {
-        const calc::SolveOutcome outcome = calc::calculate(utf8(coefficientBoxes[0]), utf8(coefficientBoxes[1]),
-                                                           utf8(coefficientBoxes[2]));
+        const calc::SolveOutcome outcome =
+            calc::calculate(utf8(coefficientBoxes[0]), utf8(coefficientBoxes[1]), utf8(coefficientBoxes[2]));
         if (const auto* roots = std::get_if<calc::QuadraticRoots>(&outcome)) {
             reached_["QuadraticRoots"]++;
             expected["Label8"] = expected["Label11"] = QString::fromStdString(roots->discriminantText);
@@ -153,13 +207,13 @@ void StressTest::calculateAndCheck()
             const std::string_view message = *calc::messageOf(outcome);
             expectedMessage = QString::fromUtf8(message.data(), qsizetype(message.size()));
             reached_[std::holds_alternative<calc::AnyRealNumber>(outcome) ? "AnyRealNumber"
-                     : std::holds_alternative<calc::NoSolution>(outcome) ? "NoSolution"
+                     : std::holds_alternative<calc::NoSolution>(outcome)  ? "NoSolution"
                                                                           : "NoRealRoots"]++;
         }
     } catch (const calc::RunTimeError& error) {
         reached_[error.kind() == calc::ErrorKind::Overflow       ? "Overflow"
                  : error.kind() == calc::ErrorKind::TypeMismatch ? "TypeMismatch"
-                                                                  : "FloatingPointFault"]++;
+                                                                 : "FloatingPointFault"]++;
         expectedMessage = QStringLiteral("error %1").arg(error.number());
     }
 
@@ -204,18 +258,20 @@ void StressTest::checkInvariants()
 
 void StressTest::randomUserSession()
 {
-    const int events = qEnvironmentVariableIsSet("TARVO_STRESS_EVENTS")
-                           ? qEnvironmentVariableIntValue("TARVO_STRESS_EVENTS")
-                           : 2000;
+    const int events =
+        qEnvironmentVariableIsSet("TARVO_STRESS_EVENTS") ? qEnvironmentVariableIntValue("TARVO_STRESS_EVENTS") : 2000;
     for (int event = 0; event < events; ++event) {
         switch (below(16)) {
-        case 0: case 1: case 2: {  // click into a box and type a whole coefficient
+        case 0:
+        case 1:
+        case 2: {  // click into a box and type a whole coefficient
             QLineEdit& box = someBox();
             QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(1 + below(box.width() - 2), box.height() / 2));
             typeInto(box, pick(wholeTexts));
             break;
         }
-        case 3: case 4:  // type single characters wherever the caret is
+        case 3:
+        case 4:  // type single characters wherever the caret is
             typeInto(someBox(), pick(characters) + (below(2) ? pick(characters) : QString()));
             break;
         case 5: {  // paste more than a box holds
@@ -238,7 +294,10 @@ void StressTest::randomUserSession()
         case 7:
             QTest::mouseClick(&someBox(), Qt::LeftButton);
             break;
-        case 8: case 9: case 10: case 11:
+        case 8:
+        case 9:
+        case 10:
+        case 11:
             calculateAndCheck();
             break;
         case 12:
@@ -269,8 +328,8 @@ void StressTest::randomUserSession()
     for (const auto& [kind, count] : reached_)
         counts += QStringLiteral("%1 %2\n").arg(kind, -16).arg(count);
     std::printf("after %d events:\n%s", events, qPrintable(counts));  // shown with -silent too
-    for (const char* kind : {"QuadraticRoots", "LinearRoot", "AnyRealNumber", "NoSolution", "NoRealRoots",
-                             "TypeMismatch", "Overflow"})
+    for (const char* kind :
+         {"QuadraticRoots", "LinearRoot", "AnyRealNumber", "NoSolution", "NoRealRoots", "TypeMismatch", "Overflow"})
         QVERIFY2(reached_[kind] > 0, kind);
 }
 

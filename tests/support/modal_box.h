@@ -13,7 +13,7 @@ struct SeenModalBox {
     bool seen = false;
     QString title;
     QString text;
-    QStringList buttonTexts;  // in the box's order
+    QStringList buttonTexts;   // in the box's order
     bool buttonIcons = false;  // some button shows a picture beside its text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::WindowModality modality = Qt::NonModal;

@@ -52,14 +52,16 @@ TEST_P(Calculate, WritesTheSlotsInOrderOrShowsTheMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Calculate,
-    testing::Values(
-        Calculation{"quadratic", "1", "-3", "2",
-                    {"caption Label8 1", "caption Label11 1", "caption Label9 -3", "caption Label12 -3",
-                     "caption Label10 2", "caption Label13 2", "caption Label5 2", "caption Label6 1"}},
-        Calculation{"linear", "0", "2", "-4", {"caption Label5 2", "caption Label6 2"}},
-        Calculation{"any_real_number", "0", "0", "0", {"message 提示 方程根为任意实数"}},
-        Calculation{"no_solution", "0", "0", "7", {"message 提示 方程无解"}},
-        Calculation{"no_real_roots", "1", "0", "1", {"message 提示 方程无实根"}}),
+    testing::Values(Calculation{"quadratic",
+                                "1",
+                                "-3",
+                                "2",
+                                {"caption Label8 1", "caption Label11 1", "caption Label9 -3", "caption Label12 -3",
+                                 "caption Label10 2", "caption Label13 2", "caption Label5 2", "caption Label6 1"}},
+                    Calculation{"linear", "0", "2", "-4", {"caption Label5 2", "caption Label6 2"}},
+                    Calculation{"any_real_number", "0", "0", "0", {"message 提示 方程根为任意实数"}},
+                    Calculation{"no_solution", "0", "0", "7", {"message 提示 方程无解"}},
+                    Calculation{"no_real_roots", "1", "0", "1", {"message 提示 方程无实根"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct Failure {
@@ -109,10 +111,9 @@ TEST(Clear, ZeroesTheBoxesThenEmptiesTheSlotsInOrder)
 {
     tests::RecordingForm form = formWith("1", "-3", "2");
     command3Click(form);
-    EXPECT_EQ(form.operations,
-              (Operations{"setText Text1 0", "setText Text2 0", "setText Text3 0", "caption Label5", "caption Label6",
-                          "caption Label8", "caption Label9", "caption Label10", "caption Label11", "caption Label12",
-                          "caption Label13"}));
+    EXPECT_EQ(form.operations, (Operations{"setText Text1 0", "setText Text2 0", "setText Text3 0", "caption Label5",
+                                           "caption Label6", "caption Label8", "caption Label9", "caption Label10",
+                                           "caption Label11", "caption Label12", "caption Label13"}));
 }
 
 struct Selection {
@@ -137,10 +138,14 @@ TEST_P(SelectOnClick, SelectsTheWholeTextInCharacters)
 INSTANTIATE_TEST_SUITE_P(
     Boxes, SelectOnClick,
     testing::Values(
-        Selection{"text1_two_digits", text1Click, "Text1", "12",
-                  {"selStart Text1 0", "text Text1", "selLength Text1 2"}},
+        Selection{
+            "text1_two_digits", text1Click, "Text1", "12", {"selStart Text1 0", "text Text1", "selLength Text1 2"}},
         Selection{"text2_empty", text2Click, "Text2", "", {"selStart Text2 0", "text Text2", "selLength Text2 0"}},
-        Selection{"text3_chinese_and_astral", text3Click, "Text3", "一\xF0\x9F\x98\x80" "2",
+        Selection{"text3_chinese_and_astral",
+                  text3Click,
+                  "Text3",
+                  "一\xF0\x9F\x98\x80"
+                  "2",
                   {"selStart Text3 0", "text Text3", "selLength Text3 3"}}),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -6,10 +6,17 @@
 namespace win32_test {
 
 template <typename Case>
-concept NamedCase = requires(const Case& c) { c.name; };
+concept NamedCase = requires(const Case& c)
+{
+    c.name;
+};
 
 template <typename Case>
-concept ControlCase = requires(const Case& c) { c.control; } && !NamedCase<Case>;
+concept ControlCase = requires(const Case& c)
+{
+    c.control;
+}
+&&!NamedCase<Case>;
 
 template <NamedCase Case>
 std::ostream& operator<<(std::ostream& out, const Case& c)

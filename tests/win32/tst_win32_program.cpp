@@ -228,8 +228,8 @@ TEST(TarvoExe, RunsUntilItsLastWindowCloses)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process))
+    ASSERT_TRUE(
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         << "cannot start " << std::string(programPath().begin(), programPath().end());
     auto running = [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; };
 

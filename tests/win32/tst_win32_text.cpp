@@ -71,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, MalformedUtf8Test,
                                          Malformed{"stray_continuation", "\x80z", L"\xFFFDz"},
                                          Malformed{"overlong", "\xC0\xAF", L"\xFFFD\xFFFD"},
                                          Malformed{"surrogate", "\xED\xA0\x80", L"\xFFFD\xFFFD\xFFFD"},
-                                         Malformed{"beyond_unicode", "\xF4\x90\x80\x80",
-                                                   L"\xFFFD\xFFFD\xFFFD\xFFFD"}),
+                                         Malformed{"beyond_unicode", "\xF4\x90\x80\x80", L"\xFFFD\xFFFD\xFFFD\xFFFD"}),
                          caseName);
 
 TEST(Utf16, LoneSurrogateBecomesReplacementCharacter)
@@ -97,7 +96,10 @@ TEST_P(CharacterCountTest, CountsCharactersNotCodeUnits)
 INSTANTIATE_TEST_SUITE_P(Texts, CharacterCountTest,
                          testing::Values(Count{"empty", L"", 0}, Count{"ascii", L"-12", 3},
                                          Count{"chinese", L"系数a", 3}, Count{"pairs", grin + ji, 2},
-                                         Count{"lone_high_surrogate", L"\xD83D" L"1", 2}),
+                                         Count{"lone_high_surrogate",
+                                               L"\xD83D"
+                                               L"1",
+                                               2}),
                          caseName);
 
 struct Limiting {
@@ -117,18 +119,18 @@ TEST_P(CharacterLimitTest, RemovesTheExcessBeforeTheCaret)
     EXPECT_EQ(limited.caret, GetParam().keptCaret);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, CharacterLimitTest,
-    testing::Values(Limiting{"fits", L"12", 2, L"12", 2}, Limiting{"exactly", L"123", 3, L"123", 3},
-                    Limiting{"typed_at_end", L"1234", 4, L"123", 3},
-                    Limiting{"typed_in_middle", L"1423", 2, L"123", 1},
-                    Limiting{"pasted_at_start", L"abcd12", 4, L"a12", 1},
-                    Limiting{"pair_counts_once", L"1" + ji + L"2", 4, L"1" + ji + L"2", 4},
-                    Limiting{"pair_removed_whole", L"12" + grin + L"3", 4, L"123", 2},
-                    Limiting{"caret_inside_pair", L"123" + grin, 4, L"123", 3},
-                    Limiting{"caret_at_start", L"12345", 0, L"123", 0},
-                    Limiting{"caret_too_near_start", L"abcd" + grin + L"5", 1, L"bcd", 0}),
-    caseName);
+INSTANTIATE_TEST_SUITE_P(Edits, CharacterLimitTest,
+                         testing::Values(Limiting{"fits", L"12", 2, L"12", 2},
+                                         Limiting{"exactly", L"123", 3, L"123", 3},
+                                         Limiting{"typed_at_end", L"1234", 4, L"123", 3},
+                                         Limiting{"typed_in_middle", L"1423", 2, L"123", 1},
+                                         Limiting{"pasted_at_start", L"abcd12", 4, L"a12", 1},
+                                         Limiting{"pair_counts_once", L"1" + ji + L"2", 4, L"1" + ji + L"2", 4},
+                                         Limiting{"pair_removed_whole", L"12" + grin + L"3", 4, L"123", 2},
+                                         Limiting{"caret_inside_pair", L"123" + grin, 4, L"123", 3},
+                                         Limiting{"caret_at_start", L"12345", 0, L"123", 0},
+                                         Limiting{"caret_too_near_start", L"abcd" + grin + L"5", 1, L"bcd", 0}),
+                         caseName);
 
 // Every character is 10 pixels wide, a Chinese one 20: the label wraps by that.
 int measure(std::wstring_view text)

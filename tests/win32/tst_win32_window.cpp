@@ -149,26 +149,24 @@ class PlacementTest : public testing::TestWithParam<Placement> {};
 TEST_P(PlacementTest, IsInPixelsAtTheWindowsDpi)
 {
     const ShownWindow window(describedWindow(GetParam().window));
-    EXPECT_EQ(boxOf(window->control(GetParam().control)),
-              expectedDpi() == 144 ? GetParam().at144 : GetParam().at96);
+    EXPECT_EQ(boxOf(window->control(GetParam().control)), expectedDpi() == 144 ? GetParam().at144 : GetParam().at96);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, PlacementTest,
-    testing::Values(Placement{"Form1", "Command2", {464, 16, 49, 25}, {696, 24, 74, 38}},
-                    Placement{"Form1", "Text1", {32, 40, 57, 41}, {48, 60, 86, 62}},
-                    Placement{"Form1", "Text3", {288, 40, 65, 41}, {432, 60, 98, 62}},
-                    Placement{"Form1", "Command1", {40, 128, 129, 33}, {60, 192, 194, 50}},
-                    Placement{"Form1", "Label5", {496, 128, 89, 33}, {744, 192, 134, 50}},
-                    Placement{"Form1", "Label14", {320, 120, 17, 17}, {480, 180, 26, 26}},
-                    Placement{"Form1", "Label7", {48, 256, 121, 33}, {72, 384, 182, 50}},
-                    Placement{"Form2", "Label1", {40, 24, 201, 145}, {60, 36, 302, 218}},
-                    Placement{"Form3", "Label2", {64, 40, 169, 73}, {96, 60, 254, 110}}),
-    [](const auto& test) {
-        std::string name = std::string(test.param.window) + "_" + test.param.control;
-        std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Controls, PlacementTest,
+                         testing::Values(Placement{"Form1", "Command2", {464, 16, 49, 25}, {696, 24, 74, 38}},
+                                         Placement{"Form1", "Text1", {32, 40, 57, 41}, {48, 60, 86, 62}},
+                                         Placement{"Form1", "Text3", {288, 40, 65, 41}, {432, 60, 98, 62}},
+                                         Placement{"Form1", "Command1", {40, 128, 129, 33}, {60, 192, 194, 50}},
+                                         Placement{"Form1", "Label5", {496, 128, 89, 33}, {744, 192, 134, 50}},
+                                         Placement{"Form1", "Label14", {320, 120, 17, 17}, {480, 180, 26, 26}},
+                                         Placement{"Form1", "Label7", {48, 256, 121, 33}, {72, 384, 182, 50}},
+                                         Placement{"Form2", "Label1", {40, 24, 201, 145}, {60, 36, 302, 218}},
+                                         Placement{"Form3", "Label2", {64, 40, 169, 73}, {96, 60, 254, 110}}),
+                         [](const auto& test) {
+                             std::string name = std::string(test.param.window) + "_" + test.param.control;
+                             std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
+                             return name;
+                         });
 
 struct FontCase {
     const char* window;
@@ -205,23 +203,22 @@ TEST_P(FontTest, IsTheDescribedFaceAndSize)
     ReleaseDC(control, dc);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, FontTest,
-    testing::Values(FontCase{"Form1", "Text1", L"黑体", -29, -44, FW_BOLD, false},
-                    FontCase{"Form1", "Label1", L"黑体", -56, -84, FW_BOLD, true},
-                    FontCase{"Form1", "Label14", L"黑体", -19, -29, FW_BOLD, false},
-                    FontCase{"Form1", "Label3(0)", L"宋体", -32, -48, FW_BOLD, false},
-                    FontCase{"Form1", "Label2(0)", L"宋体", -12, -18, FW_BOLD, false},
-                    FontCase{"Form1", "Label7", L"微软雅黑", -14, -21, FW_BOLD, true},
-                    FontCase{"Form1", "Command1", L"宋体", -12, -18, FW_NORMAL, false},
-                    FontCase{"Form1", "Label16", L"宋体", -12, -18, FW_NORMAL, false},
-                    FontCase{"Form3", "Label2", L"黑体", -14, -21, FW_NORMAL, false},
-                    FontCase{"Form3", "Label3", L"宋体", -12, -18, FW_NORMAL, false}),
-    [](const auto& test) {
-        std::string name = std::string(test.param.window) + "_" + test.param.control;
-        std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Controls, FontTest,
+                         testing::Values(FontCase{"Form1", "Text1", L"黑体", -29, -44, FW_BOLD, false},
+                                         FontCase{"Form1", "Label1", L"黑体", -56, -84, FW_BOLD, true},
+                                         FontCase{"Form1", "Label14", L"黑体", -19, -29, FW_BOLD, false},
+                                         FontCase{"Form1", "Label3(0)", L"宋体", -32, -48, FW_BOLD, false},
+                                         FontCase{"Form1", "Label2(0)", L"宋体", -12, -18, FW_BOLD, false},
+                                         FontCase{"Form1", "Label7", L"微软雅黑", -14, -21, FW_BOLD, true},
+                                         FontCase{"Form1", "Command1", L"宋体", -12, -18, FW_NORMAL, false},
+                                         FontCase{"Form1", "Label16", L"宋体", -12, -18, FW_NORMAL, false},
+                                         FontCase{"Form3", "Label2", L"黑体", -14, -21, FW_NORMAL, false},
+                                         FontCase{"Form3", "Label3", L"宋体", -12, -18, FW_NORMAL, false}),
+                         [](const auto& test) {
+                             std::string name = std::string(test.param.window) + "_" + test.param.control;
+                             std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
+                             return name;
+                         });
 
 COLORREF pixelAt(HWND control, int x, int y)
 {
@@ -311,7 +308,8 @@ TEST(Keyboard, TabVisitsBoxesThenButtonsInOrder)
         const HWND current = form1->control(order[i]);
         const HWND next = form1->control(order[(i + 1) % order.size()]);
         EXPECT_EQ(GetNextDlgTabItem(form1->handle(), current, FALSE), next) << "after " << order[i];
-        EXPECT_EQ(GetNextDlgTabItem(form1->handle(), next, TRUE), current) << "before " << order[(i + 1) % order.size()];
+        EXPECT_EQ(GetNextDlgTabItem(form1->handle(), next, TRUE), current)
+            << "before " << order[(i + 1) % order.size()];
     }
     // The Tab key itself, as the message loop passes it on.
     MSG tab{form1->control("Text1"), WM_KEYDOWN, VK_TAB, 0, 0, {}};
@@ -496,7 +494,7 @@ TEST(Labels, WithoutBackColourHaveNoTooltip)
 struct Accessible {
     const char* control;
     const wchar_t* accessibleName;  // nullptr: not checked
-    const wchar_t* description;  // nullptr: not checked
+    const wchar_t* description;     // nullptr: not checked
 };
 
 class AccessibleTest : public testing::TestWithParam<Accessible> {};

@@ -82,7 +82,9 @@ std::vector<HWND> threadWindows()
 }
 
 ModalBoxAnswerer::ModalBoxAnswerer(std::wstring title, std::wstring answer, std::vector<HWND> ownWindows)
-    : title_(std::move(title)), answer_(std::move(answer)), ownWindows_(std::move(ownWindows)),
+    : title_(std::move(title)),
+      answer_(std::move(answer)),
+      ownWindows_(std::move(ownWindows)),
       thread_([this] { run(); })
 {
 }
@@ -113,7 +115,8 @@ void ModalBoxAnswerer::run()
     }
     if (dialog == nullptr)
         return;
-    box_.ownerWindowsDisabled = std::ranges::none_of(ownWindows_, [](HWND window) { return IsWindowEnabled(window) != FALSE; });
+    box_.ownerWindowsDisabled =
+        std::ranges::none_of(ownWindows_, [](HWND window) { return IsWindowEnabled(window) != FALSE; });
     HWND chosen = nullptr;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const std::wstring kind = className(child);

@@ -8,6 +8,8 @@
 namespace ui::info {
 
 // The first line is empty, so the text starts one line below the label's top.
+// One row per control, laid out as the table it is.
+// clang-format off
 inline constexpr auto form2Controls = std::to_array<app::ControlDescription>({
     {
         .kind = app::ControlKind::Label, .name = "Label1",
@@ -18,6 +20,7 @@ inline constexpr auto form2Controls = std::to_array<app::ControlDescription>({
                 "4.个人能力有限，如有问题敬请谅解",
         .left = 600, .top = 360, .width = 3015, .height = 2175},
 });
+// clang-format on
 static_assert(app::hasUniqueNonEmptyNames(form2Controls));
 
 inline constexpr app::WindowDescription form2Description{

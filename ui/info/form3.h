@@ -10,6 +10,8 @@ namespace ui::info {
 inline constexpr app::FontDescription yahei10_5Bold{.face = "微软雅黑", .points = 10.5, .bold = true};
 inline constexpr app::FontDescription hei10_5{.face = "黑体", .points = 10.5};
 
+// One row per control, laid out as the table it is.
+// clang-format off
 inline constexpr auto form3Controls = std::to_array<app::ControlDescription>({
     {
         .kind = app::ControlKind::Label, .name = "Label1", .text = "更新日志",
@@ -29,6 +31,7 @@ inline constexpr auto form3Controls = std::to_array<app::ControlDescription>({
                 " E-mail：me@example.com",
         .left = 1920, .top = 2160, .width = 2415, .height = 735},
 });
+// clang-format on
 static_assert(app::hasUniqueNonEmptyNames(form3Controls));
 
 inline constexpr app::WindowDescription form3Description{

@@ -15,11 +15,14 @@ inline constexpr app::FontDescription hei21_75Bold{.face = "黑体", .points = 2
 inline constexpr app::FontDescription hei14_25Bold{.face = "黑体", .points = 14.25, .bold = true};
 inline constexpr app::FontDescription song24Bold{.face = "宋体", .points = 24, .bold = true};
 inline constexpr app::FontDescription song9Bold{.face = "宋体", .points = 9, .bold = true};
-inline constexpr app::FontDescription yahei10_5BoldItalic{.face = "微软雅黑", .points = 10.5, .bold = true, .italic = true};
+inline constexpr app::FontDescription yahei10_5BoldItalic{
+    .face = "微软雅黑", .points = 10.5, .bold = true, .italic = true};
 }  // namespace form1Fonts
 
 // Rows from top to bottom, left to right; later controls lie above earlier ones.
 // Slots (the grey boxes and the two root boxes) start empty; the handlers fill them.
+// One row per control, laid out as the table it is.
+// clang-format off
 inline constexpr auto form1Controls = std::to_array<app::ControlDescription>({
     {.kind = app::ControlKind::Button, .name = "Command2", .text = "帮助",
      .left = 6960, .top = 240, .width = 735, .height = 375, .focusOrder = 4},
@@ -143,6 +146,7 @@ inline constexpr auto form1Controls = std::to_array<app::ControlDescription>({
      .backColour = app::Rgb{192,192,192}, .copyable = true,
      .accessibleDescription = "2a (x2 行)"},
 });
+// clang-format on
 static_assert(app::hasUniqueNonEmptyNames(form1Controls));
 
 inline constexpr app::WindowDescription form1Description{

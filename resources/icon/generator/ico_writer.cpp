@@ -52,8 +52,8 @@ std::uint32_t paletteSize(int bitsPerPixel)
 std::uint32_t imageSize(const IcoImage& image)
 {
     const auto size = static_cast<std::uint32_t>(image.art.size);
-    return infoHeaderSize + paletteSize(image.bitsPerPixel) * 4 +
-           size * rowStride(image.art.size, image.bitsPerPixel) + size * rowStride(image.art.size, 1);
+    return infoHeaderSize + paletteSize(image.bitsPerPixel) * 4 + size * rowStride(image.art.size, image.bitsPerPixel) +
+           size * rowStride(image.art.size, 1);
 }
 
 std::uint8_t colourIndex(const IcoImage& image, int x, int y)
@@ -126,8 +126,8 @@ std::vector<std::uint8_t> encodeIco(std::span<const IcoImage> images)
         out.u8(static_cast<std::uint32_t>(image.art.size));
         out.u8(static_cast<std::uint32_t>(image.art.size));
         out.u8(paletteSize(image.bitsPerPixel));
-        out.u8(0);  // reserved
-        out.u16(1); // planes
+        out.u8(0);   // reserved
+        out.u16(1);  // planes
         out.u16(static_cast<std::uint32_t>(image.bitsPerPixel));
         out.u32(imageSize(image));
         out.u32(offset);

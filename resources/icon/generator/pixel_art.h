@@ -13,10 +13,7 @@ struct PixelArt {
     int size = 0;
     std::vector<std::optional<std::uint8_t>> pixels;  // row by row, top row first
 
-    const std::optional<std::uint8_t>& at(int x, int y) const
-    {
-        return pixels[static_cast<std::size_t>(y * size + x)];
-    }
+    const std::optional<std::uint8_t>& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * size + x)]; }
 };
 
 class DesignError : public std::runtime_error {

@@ -21,8 +21,8 @@ struct Stroke {
 };
 
 // Pixel centres of the 32×32 design, traced.
-constexpr std::array radicalSign{QPointF{2.5, 17.0}, QPointF{7.0, 17.0}, QPointF{10.5, 24.5},
-                                 QPointF{15.5, 7.0}, QPointF{27.5, 7.0}};
+constexpr std::array radicalSign{QPointF{2.5, 17.0}, QPointF{7.0, 17.0}, QPointF{10.5, 24.5}, QPointF{15.5, 7.0},
+                                 QPointF{27.5, 7.0}};
 constexpr std::array xFalling{QPointF{18.5, 11.5}, QPointF{25.0, 22.0}};
 constexpr std::array xRising{QPointF{24.5, 11.5}, QPointF{18.0, 22.0}};
 

@@ -116,7 +116,9 @@ void StartupTest::messageBoxesUseTheWindowsFace()
 
 void StartupTest::preloadEndsCleanlyWhetherAwaitedOrNot()
 {
-    { app::qt::FontConfigurationPreload neverAwaited; }
+    {
+        app::qt::FontConfigurationPreload neverAwaited;
+    }
     app::qt::FontConfigurationPreload awaitedTwice;
     awaitedTwice.wait();
     awaitedTwice.wait();

@@ -66,10 +66,14 @@ void TextBoxTest::typingStopsAtTheLimit_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("three digits") << "123" << "123";
-    QTest::newRow("fourth refused") << "1234" << "123";
-    QTest::newRow("many refused") << "-99999" << "-99";
-    QTest::newRow("chinese") << "一二三四" << "一二三";
+    QTest::newRow("three digits") << "123"
+                                  << "123";
+    QTest::newRow("fourth refused") << "1234"
+                                    << "123";
+    QTest::newRow("many refused") << "-99999"
+                                  << "-99";
+    QTest::newRow("chinese") << "一二三四"
+                             << "一二三";
     QTest::newRow("astral counts once") << grin + grin + grin + grin << grin + grin + grin;
     QTest::newRow("mixed") << "1" + ji + "2" + ji << "1" + ji + "2";
 }
@@ -90,12 +94,18 @@ void TextBoxTest::pastingKeepsWhatFits_data()
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
-    QTest::newRow("into empty") << "" << 0 << "123456" << "123";
-    QTest::newRow("at the end") << "1" << 1 << "2345" << "123";
-    QTest::newRow("in the middle") << "12" << 1 << "abc" << "1a2";
-    QTest::newRow("at the start") << "12" << 0 << "ab" << "a12";
-    QTest::newRow("full box") << "123" << 3 << "4" << "123";
-    QTest::newRow("astral kept whole") << "1" << 1 << grin + ji + "9" << "1" + grin + ji;
+    QTest::newRow("into empty") << "" << 0 << "123456"
+                                << "123";
+    QTest::newRow("at the end") << "1" << 1 << "2345"
+                                << "123";
+    QTest::newRow("in the middle") << "12" << 1 << "abc"
+                                   << "1a2";
+    QTest::newRow("at the start") << "12" << 0 << "ab"
+                                  << "a12";
+    QTest::newRow("full box") << "123" << 3 << "4"
+                              << "123";
+    QTest::newRow("astral kept whole") << "1" << 1 << grin + ji + "9"
+                                       << "1" + grin + ji;
     QTest::newRow("pair never split") << "12" << 2 << ji + ji << "12" + ji;
 }
 
@@ -124,10 +134,17 @@ void TextBoxTest::undoOutlivesARefusal_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("fourth character") << "123" << "" << "123";
-    QTest::newRow("fourth astral character") << "1" + grin + ji << "" << "1" + grin + ji;
-    QTest::newRow("paste into a full box") << "123" << "4" << "123";
-    QTest::newRow("paste trimmed") << "1" << "2345" << "123";
+    QTest::newRow("fourth character") << "123"
+                                      << ""
+                                      << "123";
+    QTest::newRow("fourth astral character") << "1" + grin + ji << ""
+                                             << "1" + grin + ji;
+    QTest::newRow("paste into a full box") << "123"
+                                           << "4"
+                                           << "123";
+    QTest::newRow("paste trimmed") << "1"
+                                   << "2345"
+                                   << "123";
 }
 
 void TextBoxTest::undoOutlivesARefusal()

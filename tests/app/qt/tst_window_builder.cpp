@@ -21,23 +21,50 @@ constexpr app::FontDescription bigFont{.face = "黑体", .points = 21.75, .bold 
 
 // A window of every kind of control, with overlaps and a long caption.
 constexpr std::array controls{
-    app::ControlDescription{.kind = ControlKind::Label, .name = "Plain", .text = "x",
-                            .left = 0, .top = 0, .width = 600, .height = 300},
-    app::ControlDescription{.kind = ControlKind::Label, .name = "Grey", .text = "",
-                            .left = 600, .top = 0, .width = 600, .height = 300,
+    app::ControlDescription{
+        .kind = ControlKind::Label, .name = "Plain", .text = "x", .left = 0, .top = 0, .width = 600, .height = 300},
+    app::ControlDescription{.kind = ControlKind::Label,
+                            .name = "Grey",
+                            .text = "",
+                            .left = 600,
+                            .top = 0,
+                            .width = 600,
+                            .height = 300,
                             .backColour = app::Rgb{192, 192, 192}},
-    app::ControlDescription{.kind = ControlKind::Button, .name = "Button", .text = "按钮",
-                            .left = 0, .top = 600, .width = 1500, .height = 450, .focusOrder = 1},
+    app::ControlDescription{.kind = ControlKind::Button,
+                            .name = "Button",
+                            .text = "按钮",
+                            .left = 0,
+                            .top = 600,
+                            .width = 1500,
+                            .height = 450,
+                            .focusOrder = 1},
     // Created after the button and overlapping it: must still lie beneath.
-    app::ControlDescription{.kind = ControlKind::Label, .name = "Over", .text = "",
-                            .left = 750, .top = 750, .width = 1500, .height = 450,
+    app::ControlDescription{.kind = ControlKind::Label,
+                            .name = "Over",
+                            .text = "",
+                            .left = 750,
+                            .top = 750,
+                            .width = 1500,
+                            .height = 450,
                             .backColour = app::Rgb{0, 255, 255}},
-    app::ControlDescription{.kind = ControlKind::TextBox, .name = "Box", .text = "0",
-                            .left = 0, .top = 1200, .width = 855, .height = 615,
-                            .font = bigFont, .maxLength = 3, .focusOrder = 0},
-    app::ControlDescription{.kind = ControlKind::Label, .name = "Long",
+    app::ControlDescription{.kind = ControlKind::TextBox,
+                            .name = "Box",
+                            .text = "0",
+                            .left = 0,
+                            .top = 1200,
+                            .width = 855,
+                            .height = 615,
+                            .font = bigFont,
+                            .maxLength = 3,
+                            .focusOrder = 0},
+    app::ControlDescription{.kind = ControlKind::Label,
+                            .name = "Long",
                             .text = "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
-                            .left = 1500, .top = 1500, .width = 600, .height = 255},
+                            .left = 1500,
+                            .top = 1500,
+                            .width = 600,
+                            .height = 255},
 };
 
 constexpr app::WindowDescription description{
@@ -145,7 +172,7 @@ void WindowBuilderTest::colouredLabelsStayReadableInADarkTheme()
     QApplication::setPalette(dark);
     {
         const auto built = tests::standaloneWindow(description);
-    app::qt::QtWindow& window = *built;
+        app::qt::QtWindow& window = *built;
         const QPalette grey = window.control("Grey").palette();
         QCOMPARE(grey.color(QPalette::Window), QColor(192, 192, 192));
         QVERIFY(grey.color(QPalette::WindowText).lightness() < 64);
@@ -160,7 +187,7 @@ void WindowBuilderTest::labelsClipAndNeverGrow()
     app::qt::QtWindow& window = *built;
     const QColor face = QApplication::palette().color(QPalette::Window);
     auto& label = static_cast<QLabel&>(window.control("Long"));
-    label.setText(QString(200, QLatin1Char('W')) + QStringLiteral(" 长长的一行文字") .repeated(10));
+    label.setText(QString(200, QLatin1Char('W')) + QStringLiteral(" 长长的一行文字").repeated(10));
     QCOMPARE(label.geometry(), QRect(100, 100, 40, 17));
     const QImage image = window.widget().grab().toImage();
     for (int x = 141; x < 180; x += 3)  // right of the label: untouched
@@ -209,8 +236,10 @@ void WindowBuilderTest::tablesWithoutNamesOrWithTwinsAreRefused_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("a row without a name") << "Plain" << "";
-    QTest::newRow("a row twice") << "Plain" << "Plain";
+    QTest::newRow("a row without a name") << "Plain"
+                                          << "";
+    QTest::newRow("a row twice") << "Plain"
+                                 << "Plain";
 }
 
 void WindowBuilderTest::tablesWithoutNamesOrWithTwinsAreRefused()

@@ -9,9 +9,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QEvent>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -195,7 +195,7 @@ void Form1Test::quadraticRootsFillTheSlotsInOrder()
     SlotWrites recorded(*form_);
     click(Command1);
     QCOMPARE(recorded.writes, (QStringList{"Label8=1", "Label11=1", "Label9=-3", "Label12=-3", "Label10=2", "Label13=2",
-                                 "Label5=2", "Label6=1"}));
+                                           "Label5=2", "Label6=1"}));
 }
 
 void Form1Test::linearRootFillsBothRootSlotsInOrder()
@@ -219,11 +219,18 @@ void Form1Test::messagesAnsweredAnyWayLeaveEverySlot_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<tests::Dismissal>("dismiss");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no real roots, yes") << "1" << "0" << "1" << tests::clickingButton(yes) << "方程无实根";
-    QTest::newRow("no solution, no") << "0" << "0" << "5" << tests::clickingButton(QStringLiteral("否(&N)"))
-                                     << "方程无解";
-    QTest::newRow("any number, escape") << "0" << "0" << "0" << tests::pressingEscape() << "方程根为任意实数";
-    QTest::newRow("no real roots, closed") << "-1" << "1" << "-1" << tests::closingTheWindow() << "方程无实根";
+    QTest::newRow("no real roots, yes") << "1"
+                                        << "0"
+                                        << "1" << tests::clickingButton(yes) << "方程无实根";
+    QTest::newRow("no solution, no") << "0"
+                                     << "0"
+                                     << "5" << tests::clickingButton(QStringLiteral("否(&N)")) << "方程无解";
+    QTest::newRow("any number, escape") << "0"
+                                        << "0"
+                                        << "0" << tests::pressingEscape() << "方程根为任意实数";
+    QTest::newRow("no real roots, closed") << "-1"
+                                           << "1"
+                                           << "-1" << tests::closingTheWindow() << "方程无实根";
 }
 
 void Form1Test::messagesAnsweredAnyWayLeaveEverySlot()
@@ -260,25 +267,43 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("c");
-    QTest::addColumn<QString>("report");  // empty: none
+    QTest::addColumn<QString>("report");     // empty: none
     QTest::addColumn<QString>("failedBox");  // the box that has the focus afterwards, if any
     const QString mismatch = QStringLiteral("运行时错误 '13':\n\n类型不匹配\n\n");
     const QString overflow = QStringLiteral("运行时错误 '6':\n\n溢出\n\n");
-    QTest::newRow("letter in a") << "x" << "1" << "1"
-                                 << mismatch + "系数 a 的输入“x”无法转换为整数。" << "Text1";
-    QTest::newRow("letter in c") << "1" << "2" << "c"
-                                 << mismatch + "系数 c 的输入“c”无法转换为整数。" << "Text3";
-    QTest::newRow("empty b") << "1" << "" << "1"
-                             << mismatch + "系数 b 的输入“”无法转换为整数。" << "Text2";
-    QTest::newRow("full-width digit") << "１" << "1" << "1"
-                                      << mismatch + "系数 a 的输入“１”无法转换为整数。" << "Text1";
-    QTest::newRow("exponent too large") << "9E9" << "1" << "1"
-                                        << overflow + "系数 a 的输入“9E9”无法转换为整数。" << "Text1";
-    QTest::newRow("b too large before a bad c") << "1" << "9e9" << "?"
-                                                << overflow + "系数 b 的输入“9e9”无法转换为整数。" << "Text2";
-    QTest::newRow("discriminant overflows") << "1" << "5e4" << "0"
-                                            << overflow + "判别式 b² − 4ac 超出了整数范围。" << "";
-    QTest::newRow("hexadecimal fits") << "&HF" << "0" << "-1" << "" << "";
+    QTest::newRow("letter in a") << "x"
+                                 << "1"
+                                 << "1" << mismatch + "系数 a 的输入“x”无法转换为整数。"
+                                 << "Text1";
+    QTest::newRow("letter in c") << "1"
+                                 << "2"
+                                 << "c" << mismatch + "系数 c 的输入“c”无法转换为整数。"
+                                 << "Text3";
+    QTest::newRow("empty b") << "1"
+                             << ""
+                             << "1" << mismatch + "系数 b 的输入“”无法转换为整数。"
+                             << "Text2";
+    QTest::newRow("full-width digit") << "１"
+                                      << "1"
+                                      << "1" << mismatch + "系数 a 的输入“１”无法转换为整数。"
+                                      << "Text1";
+    QTest::newRow("exponent too large") << "9E9"
+                                        << "1"
+                                        << "1" << overflow + "系数 a 的输入“9E9”无法转换为整数。"
+                                        << "Text1";
+    QTest::newRow("b too large before a bad c") << "1"
+                                                << "9e9"
+                                                << "?" << overflow + "系数 b 的输入“9e9”无法转换为整数。"
+                                                << "Text2";
+    QTest::newRow("discriminant overflows") << "1"
+                                            << "5e4"
+                                            << "0" << overflow + "判别式 b² − 4ac 超出了整数范围。"
+                                            << "";
+    QTest::newRow("hexadecimal fits") << "&HF"
+                                      << "0"
+                                      << "-1"
+                                      << ""
+                                      << "";
 }
 
 void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
@@ -310,7 +335,7 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn()
     QVERIFY(form_->widget().isVisible());
     if (failedBox.isEmpty()) {
         QCOMPARE(form_->widget().focusWidget(), &form_->button(Command1));  // where the click left it
-    } else {  // ready to be typed over
+    } else {                                                                // ready to be typed over
         auto& box = static_cast<QLineEdit&>(form_->control(failedBox.toStdString()));
         QTRY_COMPARE(QApplication::focusWidget(), &box);
         QCOMPARE(box.selectedText(), box.text());
@@ -363,11 +388,16 @@ void Form1Test::slotsCopyTheirWholeText_data()
 {
     QTest::addColumn<QString>("slot");
     QTest::addColumn<QString>("text");
-    QTest::newRow("x1, cut off") << "Label5" << "1.4142135623731";
-    QTest::newRow("x2, cut off") << "Label6" << "-1.4142135623731";
-    QTest::newRow("discriminant") << "Label8" << "8";
-    QTest::newRow("b, x2 row") << "Label12" << "0";
-    QTest::newRow("2a, x2 row") << "Label13" << "2";
+    QTest::newRow("x1, cut off") << "Label5"
+                                 << "1.4142135623731";
+    QTest::newRow("x2, cut off") << "Label6"
+                                 << "-1.4142135623731";
+    QTest::newRow("discriminant") << "Label8"
+                                  << "8";
+    QTest::newRow("b, x2 row") << "Label12"
+                               << "0";
+    QTest::newRow("2a, x2 row") << "Label13"
+                                << "2";
 }
 
 void Form1Test::slotsCopyTheirWholeText()
@@ -441,20 +471,34 @@ void Form1Test::textsAreTheWindowsOwn_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("calculate") << "Command1" << "计算";
-    QTest::newRow("help") << "Command2" << "帮助";
-    QTest::newRow("clear") << "Command3" << "清零";
-    QTest::newRow("about") << "Command4" << "关于";
-    QTest::newRow("credit") << "Label7" << "设计者：Osmel$_$";
-    QTest::newRow("radical x1") << "Label14" << "√";
-    QTest::newRow("radical x2") << "Label15" << "-√";
-    QTest::newRow("minus x1") << "Label18(0)" << "-";
-    QTest::newRow("fraction bar") << "Label16" << "_____________________";
-    QTest::newRow("right-hand side") << "Label4(1)" << "0";
-    QTest::newRow("exponent") << "Label2(0)" << "2";
-    QTest::newRow("subscript x2") << "Label2(1)" << "2";
-    QTest::newRow("equals") << "Label3(2)" << "=";
-    QTest::newRow("box a") << "Text1" << "0";
+    QTest::newRow("calculate") << "Command1"
+                               << "计算";
+    QTest::newRow("help") << "Command2"
+                          << "帮助";
+    QTest::newRow("clear") << "Command3"
+                           << "清零";
+    QTest::newRow("about") << "Command4"
+                           << "关于";
+    QTest::newRow("credit") << "Label7"
+                            << "设计者：Osmel$_$";
+    QTest::newRow("radical x1") << "Label14"
+                                << "√";
+    QTest::newRow("radical x2") << "Label15"
+                                << "-√";
+    QTest::newRow("minus x1") << "Label18(0)"
+                              << "-";
+    QTest::newRow("fraction bar") << "Label16"
+                                  << "_____________________";
+    QTest::newRow("right-hand side") << "Label4(1)"
+                                     << "0";
+    QTest::newRow("exponent") << "Label2(0)"
+                              << "2";
+    QTest::newRow("subscript x2") << "Label2(1)"
+                                  << "2";
+    QTest::newRow("equals") << "Label3(2)"
+                            << "=";
+    QTest::newRow("box a") << "Text1"
+                           << "0";
 }
 
 void Form1Test::textsAreTheWindowsOwn()

@@ -48,7 +48,10 @@ private slots:
     void programOutlivesTheMainWindowWhileHelpIsOpen();
 
 private:
-    void click(app::ButtonRef button) { QTest::mouseClick(&program_->openWindow("Form1")->button(button), Qt::LeftButton); }
+    void click(app::ButtonRef button)
+    {
+        QTest::mouseClick(&program_->openWindow("Form1")->button(button), Qt::LeftButton);
+    }
     // The top-level widget of the open window `name`, or null.
     QPointer<QWidget> openWindow(const char* name) const
     {
@@ -178,13 +181,22 @@ void InfoWindowsTest::captionsAreTheWindowsOwn_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("help") << Command2 << "Form2" << "帮助" << "Label1"
+    QTest::newRow("help") << Command2 << "Form2"
+                          << "帮助"
+                          << "Label1"
                           << "\n1.本计算器可解一元一次方程和一元二次方程\n2.不休要的数位请输入0\n"
                              "3.系数的最大值为999\n4.个人能力有限，如有问题敬请谅解";
-    QTest::newRow("change log title") << Command4 << "Form3" << "关于" << "Label1" << "更新日志";
-    QTest::newRow("change notes") << Command4 << "Form3" << "关于" << "Label2"
+    QTest::newRow("change log title") << Command4 << "Form3"
+                                      << "关于"
+                                      << "Label1"
+                                      << "更新日志";
+    QTest::newRow("change notes") << Command4 << "Form3"
+                                  << "关于"
+                                  << "Label2"
                                   << " v1.1.0\n1.首创根号显示！\n2.全新改版\n3.增加清零按钮";
-    QTest::newRow("contact") << Command4 << "Form3" << "关于" << "Label3"
+    QTest::newRow("contact") << Command4 << "Form3"
+                             << "关于"
+                             << "Label3"
                              << "如有问题请联系\n QQ：12345678\n E-mail：me@example.com";
 }
 

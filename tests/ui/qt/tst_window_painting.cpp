@@ -123,13 +123,24 @@ void WindowPaintingTest::slotsShowTheLeadingCharactersOnOneLine_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("c");
     QTest::addColumn<QStringList>("cutOff");  // slots whose text is wider than they are
-    QTest::newRow("1, 0, -2") << "1" << "0" << "-2" << QStringList{"Label5", "Label6"};
-    QTest::newRow("1, -1, -1") << "1" << "-1" << "-1" << QStringList{"Label5", "Label6"};
-    QTest::newRow("2, -5, 1") << "2" << "-5" << "1" << QStringList{"Label5", "Label6"};
-    QTest::newRow("linear 1.11111111111111E-09") << "0" << "9e8" << "-1" << QStringList{"Label5", "Label6"};
-    QTest::newRow("large discriminant") << "1" << "4e4" << "0"
-                                        << QStringList{"Label8", "Label11", "Label9", "Label12", "Label6"};
-    QTest::newRow("short roots") << "1" << "-3" << "2" << QStringList{};
+    QTest::newRow("1, 0, -2") << "1"
+                              << "0"
+                              << "-2" << QStringList{"Label5", "Label6"};
+    QTest::newRow("1, -1, -1") << "1"
+                               << "-1"
+                               << "-1" << QStringList{"Label5", "Label6"};
+    QTest::newRow("2, -5, 1") << "2"
+                              << "-5"
+                              << "1" << QStringList{"Label5", "Label6"};
+    QTest::newRow("linear 1.11111111111111E-09") << "0"
+                                                 << "9e8"
+                                                 << "-1" << QStringList{"Label5", "Label6"};
+    QTest::newRow("large discriminant") << "1"
+                                        << "4e4"
+                                        << "0" << QStringList{"Label8", "Label11", "Label9", "Label12", "Label6"};
+    QTest::newRow("short roots") << "1"
+                                 << "-3"
+                                 << "2" << QStringList{};
 }
 
 // Cut off at the slot's right edge, not broken onto a line below it; nothing
@@ -225,9 +236,9 @@ void WindowPaintingTest::helpTextWrapsBetweenChineseCharacters()
         const int left = band.left() + int(from * band.width());
         return QRect(left, band.top(), int((to - from) * band.width()), band.height());
     };
-    QCOMPARE(tests::inkIn(image, line(0)), 0);  // the empty first line
+    QCOMPARE(tests::inkIn(image, line(0)), 0);                   // the empty first line
     QVERIFY(tests::inkIn(image, part(line(1), 0.85, 1.0)) > 0);  // "1.本计算器…" fills its line
-    QVERIFY(tests::inkIn(image, part(line(2), 0.0, 0.4)) > 0);  // and goes on below: "二次方程"
+    QVERIFY(tests::inkIn(image, part(line(2), 0.0, 0.4)) > 0);   // and goes on below: "二次方程"
     QCOMPARE(tests::inkIn(image, part(line(2), 0.4, 1.0)), 0);
 }
 
