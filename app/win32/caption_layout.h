@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-// How a label's caption breaks into lines: at "\r\n", at blanks and between
-// Chinese characters. A run without a break point stays whole and is cut off
-// at the label's edge when drawn.
+// How a label's caption breaks into lines: at "\r\n", then within each
+// paragraph by the rule every backend shares (app/caption_lines.h). A run
+// without a break point stays whole and is cut off at the label's edge.
 namespace app::win32 {
 
 // The width in pixels of a piece of text in the label's font.

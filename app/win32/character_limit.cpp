@@ -36,6 +36,14 @@ int characterCount(std::wstring_view text)
     return count;
 }
 
+std::size_t offsetAfterCharacters(std::wstring_view text, int characters)
+{
+    std::size_t offset = 0;
+    for (; characters > 0 && offset < text.size(); --characters)
+        offset += isPairAt(text, offset) ? 2 : 1;
+    return offset;
+}
+
 LimitedText limitCharacters(std::wstring_view text, std::size_t caret, int limit)
 {
     LimitedText result{std::wstring(text), std::min(caret, text.size())};

@@ -11,6 +11,9 @@ namespace app::win32 {
 // The number of characters of `text`; a lone surrogate counts as one.
 int characterCount(std::wstring_view text);
 
+// The code-unit offset after the first `characters` characters of `text`, or its end.
+std::size_t offsetAfterCharacters(std::wstring_view text, int characters);
+
 struct LimitedText {
     std::wstring text;
     std::size_t caret = 0;  // in code units

@@ -2,6 +2,7 @@
 
 #include "caption_layout.h"
 #include "utf16.h"
+#include "window_text.h"
 
 #include <commctrl.h>
 
@@ -17,13 +18,6 @@ constexpr double namedFaceAscent = 0.86;             // em
 constexpr double namedFaceLineStep = 1.15;           // em
 constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs a fixed dark text
 constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 struct Line {
     std::wstring_view text;

@@ -2,6 +2,7 @@
 
 #include "character_limit.h"
 #include "utf16.h"
+#include "window_text.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -11,13 +12,6 @@
 
 namespace app::win32 {
 namespace {
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // Messages by which the user puts text into the box.
 bool insertsText(UINT message)

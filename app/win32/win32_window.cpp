@@ -3,34 +3,13 @@
 #include "character_limit.h"
 #include "utf16.h"
 #include "window.h"
+#include "window_text.h"
 
 #include <app/form.h>
 
 #include <string>
 
 namespace app::win32 {
-namespace {
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The code-unit offset after the first `characters` characters of `text`, or its end.
-std::size_t offsetOf(std::wstring_view text, int characters)
-{
-    std::size_t offset = 0;
-    for (; characters > 0 && offset < text.size(); --characters) {
-        const bool pair =
-            offset + 1 < text.size() && IS_HIGH_SURROGATE(text[offset]) && IS_LOW_SURROGATE(text[offset + 1]);
-        offset += pair ? 2 : 1;
-    }
-    return offset;
-}
-
-}  // namespace
 
 Win32Window::Win32Window(const WindowDescription& description, WindowEvents& events, Shell& shell)
     : shell_(shell), window_(&Window::create(description))
@@ -75,7 +54,7 @@ void Win32Window::setSelStart(TextBoxRef box, int start)
     if (start < 0)
         throw InvalidPropertyValue("a selection cannot start before the text");
     const HWND edit = control(box.name);
-    const auto caret = static_cast<WPARAM>(offsetOf(windowText(edit), start));
+    const auto caret = static_cast<WPARAM>(offsetAfterCharacters(windowText(edit), start));
     SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
@@ -88,7 +67,7 @@ void Win32Window::setSelLength(TextBoxRef box, int length)
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const std::wstring text = windowText(edit);
     const int startCharacters = characterCount(std::wstring_view(text).substr(0, start));
-    const auto end = static_cast<LPARAM>(offsetOf(text, startCharacters + length));
+    const auto end = static_cast<LPARAM>(offsetAfterCharacters(text, startCharacters + length));
     SendMessageW(edit, EM_SETSEL, start, end);
 }
 

@@ -1,18 +1,3 @@
 # Cross-builds Tarvo.exe for 32-bit Windows with Debian's mingw-w64.
-# The -posix compilers: the win32 thread model lacks std::mutex, which GoogleTest needs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(TARVO_MINGW_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TARVO_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TARVO_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${TARVO_MINGW_TRIPLET}-windres)
-
-# Static: otherwise the program needs libstdc++'s and libwinpthread's DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TARVO_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(TARVO_MINGW_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
