@@ -1,0 +1,36 @@
+#pragma once
+
+#include <app/runtime.h>
+#include <ui/project.h>
+
+#include <string_view>
+
+namespace program {
+
+// Tarvo's windows on one toolkit backend: the toolkit, and the shell over the
+// project's windows. The backend's event loop ends when the last window closes.
+template <typename Toolkit, typename Window>
+class Program {
+public:
+    Program() : runtime_(toolkit_, ui::projectWindows()) {}
+
+    // Shows the start-up window, the main window, and returns it.
+    Window& start()
+    {
+        runtime_.showWindow(ui::startupWindow);
+        return *openWindow(ui::startupWindow);
+    }
+
+    // The open instance of the window named `windowName`, or nullptr.
+    Window* openWindow(std::string_view windowName) const
+    {
+        // The toolkit makes every window of this program.
+        return static_cast<Window*>(runtime_.openWindow(windowName));
+    }
+
+private:
+    Toolkit toolkit_;
+    app::Runtime runtime_;
+};
+
+}  // namespace program
