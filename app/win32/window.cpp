@@ -5,6 +5,7 @@
 #include "label.h"
 #include "text_box.h"
 #include "utf16.h"
+#include "window_dpi.h"
 
 #include <commctrl.h>
 
@@ -85,7 +86,7 @@ Window::Window(const WindowDescription& description) : description_(description)
 
 void Window::build()
 {
-    dpi_ = GetDpiForWindow(handle_);
+    dpi_ = windowDpi(handle_);
     fitFrame(nullptr);
     buildControls();
     applyFonts();
@@ -204,7 +205,7 @@ void Window::fitFrame(const RECT* suggested)
     const int clientWidth = twipsToPixels(description_.clientWidth, dpi_);
     const int clientHeight = twipsToPixels(description_.clientHeight, dpi_);
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi_);
+    adjustToFrame(frame, windowStyle, windowExStyle, dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (suggested == nullptr)
         flags |= SWP_NOMOVE;
@@ -289,6 +290,8 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_DPICHANGED:
+        // Followed on the system DPI's path too: Windows 8.1 sends it, and a
+        // process it takes as per-monitor is never stretched.
         dpi_ = LOWORD(wParam);
         layOut();  // before the fonts, so that the labels judge their captions at their new size
         applyFonts();

@@ -34,6 +34,7 @@ public:
     std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)); }
     std::uint16_t u16() { return static_cast<std::uint16_t>(take(2)); }
     std::uint32_t u32() { return static_cast<std::uint32_t>(take(4)); }
+    std::uint64_t u64() { return take(8); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
 
     std::span<const std::uint8_t> bytes(std::size_t count)

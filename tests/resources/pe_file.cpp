@@ -41,11 +41,20 @@ private:
     std::vector<Section> sections_;
 };
 
-std::vector<std::string> readImports(const Image& image, std::uint32_t directory)
+std::string asciiz(ByteReader in)
 {
-    std::vector<std::string> dlls;
+    std::string text;
+    for (std::uint8_t c = in.u8(); c != 0; c = in.u8())
+        text.push_back(static_cast<char>(c));
+    return text;
+}
+
+// Each DLL's lookup table lists its functions; `wide`: PE32+, whose entries are 64 bits.
+std::vector<Import> readImports(const Image& image, std::uint32_t directory, bool wide)
+{
+    std::vector<Import> imports;
     if (directory == 0)
-        return dlls;
+        return imports;
     ByteReader descriptors = image.at(directory);
     for (;;) {
         const std::uint32_t lookup = descriptors.u32();
@@ -54,12 +63,21 @@ std::vector<std::string> readImports(const Image& image, std::uint32_t directory
         const std::uint32_t name = descriptors.u32();
         const std::uint32_t addresses = descriptors.u32();
         if (lookup == 0 && name == 0 && addresses == 0)
-            return dlls;
-        ByteReader text = image.at(name);
-        std::string dll;
-        for (std::uint8_t c = text.u8(); c != 0; c = text.u8())
-            dll.push_back(static_cast<char>(c));
-        dlls.push_back(dll);
+            return imports;
+        const std::string dll = asciiz(image.at(name));
+        // Without a lookup table the address table, unbound on disk, holds the same.
+        ByteReader entries = image.at(lookup != 0 ? lookup : addresses);
+        const std::uint64_t byOrdinal = wide ? std::uint64_t{1} << 63 : std::uint64_t{1} << 31;
+        for (std::uint64_t entry = wide ? entries.u64() : entries.u32(); entry != 0;
+             entry = wide ? entries.u64() : entries.u32()) {
+            if (entry & byOrdinal) {
+                imports.push_back({dll, {}, static_cast<std::uint16_t>(entry & 0xFFFF)});
+                continue;
+            }
+            ByteReader hintAndName = image.at(static_cast<std::uint32_t>(entry & 0x7FFFFFFFu));
+            hintAndName.u16();
+            imports.push_back({dll, asciiz(hintAndName), 0});
+        }
     }
 }
 
@@ -145,8 +163,14 @@ PeFile readPeFile(std::span<const std::uint8_t> image)
     const std::uint16_t magic = in.u16();
     if (magic != 0x10B && magic != 0x20B)
         throw FormatError("neither PE32 nor PE32+");
+    in.seek(optionalHeader + 40);
+    pe.operatingSystemVersion = {in.u16(), in.u16()};
+    in.u16();  // image version
+    in.u16();
+    pe.subsystemVersion = {in.u16(), in.u16()};
     in.seek(optionalHeader + 68);
     pe.subsystem = in.u16();
+    pe.dllCharacteristics = in.u16();
     // The count of data directories ends the header's fixed part, which PE32+ makes 16 bytes longer.
     in.seek(optionalHeader + (magic == 0x20B ? 108 : 92));
     const std::uint32_t directoryCount = in.u32();
@@ -172,7 +196,7 @@ PeFile readPeFile(std::span<const std::uint8_t> image)
         sections.push_back(section);
     }
     const Image mapped(image, std::move(sections));
-    pe.importedDlls = readImports(mapped, imports);
+    pe.imports = readImports(mapped, imports, magic == 0x20B);
     pe.resources = readResources(mapped, resources);
     return pe;
 }

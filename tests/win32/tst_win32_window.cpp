@@ -1,12 +1,14 @@
 // Real windows built from the program's descriptions, checked in pixels at
-// the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): places,
-// fonts, colours, stacking, keyboard order, text boxes, tooltips and the
-// names screen readers hear.
+// the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144), on the path
+// of Windows 10 1607 and later or, with TARVO_TEST_SYSTEM_DPI, of the older
+// ones: places, fonts, colours, stacking, keyboard order, text boxes,
+// tooltips and the names screen readers hear.
 #include "case_printing.h"
 #include "win32_test_support.h"
 
 #include <app/win32/accessibility.h>
 #include <app/win32/window.h>
+#include <app/win32/window_dpi_for_tests.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 #include <ui/main/form1_description.h>
@@ -101,10 +103,11 @@ Size clientSize(HWND window)
     return {client.right, client.bottom};
 }
 
-TEST(Dpi, IsThePrefixs)
+TEST(Dpi, IsThePrefixsOnTheAskedPath)
 {
     const ShownWindow form1(ui::main::form1Description);
     EXPECT_EQ(form1->dpi(), expectedDpi());
+    EXPECT_EQ(app::win32::followsEachMonitorsDpi(), std::getenv("TARVO_TEST_SYSTEM_DPI") == nullptr);
 }
 
 TEST(Window, ShowsTheProgramsIcon)
@@ -535,15 +538,25 @@ INSTANTIATE_TEST_SUITE_P(Controls, AccessibleTest,
                                          Accessible{"Label6", nullptr, L"x2 的值"}),
                          [](const auto& test) { return std::string(test.param.control); });
 
-TEST(Dpi, AChangeLaysTheWindowOutAgain)
+// Older Windows send the change too (8.1 to per-monitor processes); both paths follow it.
+TEST(Dpi, AChangeLaysTheWindowOutAgainWhereSuggested)
 {
     const ShownWindow form1(ui::main::form1Description);
-    const bool toLarge = form1->dpi() == 96;
+    const int from = static_cast<int>(form1->dpi());
+    const bool toLarge = from == 96;
     const unsigned target = toLarge ? 144 : 96;
-    RECT suggested{};
-    GetWindowRect(form1->handle(), &suggested);
+    // Moved and scaled, as for a monitor of the other DPI.
+    RECT now{};
+    GetWindowRect(form1->handle(), &now);
+    const int width = MulDiv(now.right - now.left, static_cast<int>(target), from);
+    const int height = MulDiv(now.bottom - now.top, static_cast<int>(target), from);
+    const RECT suggested{now.left + 40, now.top + 30, now.left + 40 + width, now.top + 30 + height};
     SendMessageW(form1->handle(), WM_DPICHANGED, MAKEWPARAM(target, target), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(form1->dpi(), target);
+    RECT placed{};
+    GetWindowRect(form1->handle(), &placed);
+    EXPECT_EQ(placed.left, suggested.left);
+    EXPECT_EQ(placed.top, suggested.top);
     const Size client = clientSize(form1->handle());
     EXPECT_EQ(client.width, toLarge ? 915 : 610);
     EXPECT_EQ(client.height, toLarge ? 479 : 319);
