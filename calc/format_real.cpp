@@ -9,9 +9,9 @@
 #include <limits>
 #include <string>
 
-// Apart from the other conversions because the windows never call it (they show
-// exactly rounded roots): a program that links the library without it has no
-// floating-point std::to_chars and no tables for it.
+// Apart from the other conversions: the windows show exactly rounded roots and
+// never call this, so a program that links the library statically, as Tarvo.exe
+// does, gets no floating-point std::to_chars and none of its tables.
 namespace calc {
 namespace {
 
