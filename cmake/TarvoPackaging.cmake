@@ -19,7 +19,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-# dpkg-shlibdeps works the dependencies out from the libraries the program links.
+# dpkg-shlibdeps works the dependencies out from the libraries the program links
+# and adds them to these. Without a Chinese face that app/qt/fonts.cpp substitutes
+# for the windows' faces every caption is boxes; Qt's translations put the boxes'
+# own context menu in Chinese.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

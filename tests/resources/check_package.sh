@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build with CPack and inspects it: name,
-# version, computed dependencies and where its files go.
+# version, dependencies and where its files go.
 # Usage: check_package.sh BUILD_DIR SCRATCH_DIR APP_ID VERSION_TEXT
 set -euo pipefail
 build=$1 out=$2 app_id=$3 version=$4
@@ -24,13 +24,17 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Maintainer)" = "The Tarvo developers <tarvo@example.com>" ] || fail "maintainer is $(field Maintainer)"
 [ -n "$(field Description)" ] || fail "no description"
 
-# Worked out by dpkg-shlibdeps, so it names the Qt 6 libraries with versions.
+# The Chinese fonts, which no library names, then what dpkg-shlibdeps found:
+# the Qt 6 libraries with versions.
 depends=$(field Depends)
 names=$(sed 's/, /\n/g' <<<"$depends" | sed 's/ (>= [^)]*)$//')
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
     grep -qx -F "$library" <<<"$names" || fail "Depends lacks $library: $depends"
 done
 grep -q -F "libqt6widgets6 (>= " <<<"$depends" || fail "Depends has no Qt version: $depends"
+grep -qx -F "fonts-noto-cjk | fonts-wqy-zenhei | fonts-arphic-uming" <<<"$names" ||
+    fail "Depends lacks a Chinese font: $depends"
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "recommends $(field Recommends)"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/tarvo ./usr/share/applications/$app_id.desktop \
