@@ -49,9 +49,9 @@ TEST(Executable, IsAGuiProgramForItsProcessor)
 // Statically linked: no DLL of the compiler's run-time libraries.
 TEST(Executable, ImportsOnlyDllsEveryWindowsShips)
 {
-    const std::set<std::string> system{"advapi32.dll", "comctl32.dll", "gdi32.dll",  "kernel32.dll",
-                                       "msvcrt.dll",   "ole32.dll",    "oleacc.dll", "oleaut32.dll",
-                                       "shell32.dll",  "user32.dll",   "uxtheme.dll"};
+    const std::set<std::string> system{"advapi32.dll", "comctl32.dll", "gdi32.dll",  "imm32.dll",
+                                       "kernel32.dll", "msvcrt.dll",   "ole32.dll",  "oleacc.dll",
+                                       "oleaut32.dll", "shell32.dll",  "user32.dll", "uxtheme.dll"};
     ASSERT_FALSE(exe().importedDlls.empty());
     for (std::string dll : exe().importedDlls) {
         std::ranges::transform(dll, dll.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
