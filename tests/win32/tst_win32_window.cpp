@@ -1,7 +1,7 @@
 // Real windows built from the program's descriptions, checked in pixels at
 // the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144): places,
-// fonts, colours, stacking, keyboard order, text boxes, tooltips and the
-// names screen readers hear.
+// fonts, colours, stacking, keyboard order, text boxes, tooltips, context
+// menus and the names screen readers hear.
 #include "case_printing.h"
 #include "win32_test_support.h"
 
@@ -515,6 +515,54 @@ TEST_P(InputMethodTest, IsOffInTheBoxesOnly)
 INSTANTIATE_TEST_SUITE_P(Controls, InputMethodTest,
                          testing::Values("Text1", "Text2", "Text3", "Command1", "Label5", "Form1"),
                          [](const auto& test) { return std::string(test.param); });
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+struct CopyMenu {
+    const char* name;
+    const char* label;
+    std::wstring caption;
+    bool offered;
+    bool enabled;
+};
+
+class CopyMenuTest : public testing::TestWithParam<CopyMenu> {};
+
+TEST_P(CopyMenuTest, CopiesTheWholeCaption)
+{
+    const CopyMenu& expected = GetParam();
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control(expected.label);
+    SetWindowTextW(label, expected.caption.c_str());
+    putOnClipboard(form1->handle(), L"before");
+    win32_test::PopupMenuAnswerer answerer(L"复制");
+    SendMessageW(label, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(label, WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    ASSERT_EQ(answerer.answered(), expected.offered);
+    if (expected.offered) {
+        EXPECT_EQ(answerer.menu().items, std::vector<std::wstring>{L"复制"});
+        EXPECT_EQ(answerer.menu().enabled, std::vector<bool>{expected.enabled});
+    }
+    EXPECT_EQ(clipboardText(), expected.enabled ? expected.caption : L"before");
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, CopyMenuTest,
+                         testing::Values(CopyMenu{"cut_off_root", "Label5", L"-1.4142135623731", true, true},
+                                         CopyMenu{"discriminant", "Label11", L"8", true, true},
+                                         CopyMenu{"empty_slot", "Label8", L"", true, false},
+                                         CopyMenu{"fixed_label", "Label14", L"√", false, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Window, LabelsTakeNoClickCallback)
 {
