@@ -318,6 +318,16 @@ TEST(Keyboard, TabVisitsBoxesThenButtonsInOrder)
     EXPECT_EQ(GetFocus(), form1->control("Text2"));
 }
 
+TEST(Keyboard, TypingAtStartReplacesTheZero)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND text1 = form1->control("Text1");
+    ASSERT_EQ(GetFocus(), text1);
+    for (const wchar_t unit : std::wstring(L"-12"))
+        SendMessageW(GetFocus(), WM_CHAR, unit, 1);
+    EXPECT_EQ(windowText(text1), L"-12");
+}
+
 TEST(Keyboard, NoButtonIsTheDefault)
 {
     const ShownWindow form1(ui::main::form1Description);
