@@ -136,6 +136,7 @@ TEST_P(ErrorReportTest, ReportsTheErrorAndTheProgramGoesOn)
         clickButton(main, L"计算");
         ASSERT_TRUE(answerer.answered()) << "no report";
         EXPECT_EQ(answerer.box().text, failure.report);
+        EXPECT_TRUE(answerer.box().hasIcon) << "the error icon";
         EXPECT_TRUE(answerer.box().ownerWindowsDisabled);
     }
     ASSERT_TRUE(IsWindow(main));
