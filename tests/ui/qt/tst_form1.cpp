@@ -1,5 +1,5 @@
 // The main window as a user drives it: calculate, clear, select on click,
-// errors, focus, the slots' menu, and its texts.
+// errors, focus, the boxes' view, the slots' menu, and its texts.
 #include <tests/support/modal_box.h>
 
 #include <app/qt/label.h>
@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -109,6 +110,8 @@ private slots:
     void typingAtStartReplacesTheZero();
     void slotsCopyTheirWholeText_data();
     void slotsCopyTheirWholeText();
+    void boxesShowTheirTextFromTheFirstCharacter_data();
+    void boxesShowTheirTextFromTheFirstCharacter();
     void clickIntoABoxSelectsItsText_data();
     void clickIntoABoxSelectsItsText();
     void tabWalksTheFocusOrder();
@@ -454,6 +457,55 @@ void Form1Test::slotsCopyTheirWholeText()
     QCOMPARE(menu.enabled, QList<bool>{!copied.isEmpty()});
     QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("before") : copied);
     QVERIFY(form_->label(Label14).actions().isEmpty());  // fixed labels offer nothing to copy
+}
+
+void Form1Test::boxesShowTheirTextFromTheFirstCharacter_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("retyped");  // over the whole text; empty: none
+    QTest::newRow("three digits") << "Text2"
+                                  << "999"
+                                  << "";
+    QTest::newRow("wide text retyped") << "Text1"
+                                       << "&HF"
+                                       << "5";
+    QTest::newRow("chinese retyped") << "Text3"
+                                     << "一二三"
+                                     << "7";
+}
+
+// Three of the box font's digits fit: the text starts where an empty box's
+// caret stands, so the view has not scrolled.
+void Form1Test::boxesShowTheirTextFromTheFirstCharacter()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, retyped);
+    auto& edit = static_cast<QLineEdit&>(form_->control(box.toStdString()));
+    auto typeText = [&edit](const QString& text) {  // keys that no key code names, too
+        for (const QChar character : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QCoreApplication::sendEvent(&edit, &press);
+        }
+    };
+    auto caretX = [&edit] {
+        edit.repaint();  // which scrolls the view
+        return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    edit.setFocus();
+    edit.clear();
+    const int textStart = caretX();
+    typeText(typed);
+    if (!retyped.isEmpty()) {
+        edit.selectAll();
+        typeText(retyped);
+    }
+    const int textWidth = edit.fontMetrics().horizontalAdvance(edit.text());
+    for (const char* when : {"while typing", "after the focus left"}) {
+        QVERIFY2(qAbs(caretX() - textWidth - textStart) <= 1, when);
+        form_->button(Command1).setFocus();
+    }
 }
 
 void Form1Test::clickIntoABoxSelectsItsText_data()
