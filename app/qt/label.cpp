@@ -81,10 +81,17 @@ bool Label::isCutOff() const
 
 void Label::offerCopy()
 {
-    auto* copy = new QAction(QStringLiteral("复制"), this);
-    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(text()); });
-    addAction(copy);
+    copy_ = new QAction(QStringLiteral("复制"), this);
+    connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(text()); });
+    addAction(copy_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool Label::event(QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu && copy_ != nullptr)
+        copy_->setEnabled(!text().isEmpty());
+    return QLabel::event(event);
 }
 
 void Label::paintBackground(QPainter& painter) const

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+class QAction;
 class QPainter;
 
 namespace app::qt {
@@ -31,7 +32,8 @@ public:
     // or a line that starts below its bottom edge.
     bool isCutOff() const;
 
-    // A context menu with "复制", which copies the whole caption, cut off or not.
+    // A context menu with "复制", which copies the whole caption, cut off or
+    // not; greyed while the caption is empty.
     void offerCopy();
 
     // The painter works in the parent's coordinates.
@@ -39,10 +41,12 @@ public:
     void paintCaption(QPainter& painter) const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString announcedCaption_;  // the caption whose ink area the parent last repainted
+    QAction* copy_ = nullptr;
 };
 
 }  // namespace app::qt

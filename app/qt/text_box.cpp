@@ -8,10 +8,19 @@
 
 namespace app::qt {
 
+// Coefficients are typed straight in: an input method's candidates and
+// full-width forms have no place here.
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     // Emitted while the box still holds the refused text, just before it undoes the edit.
     connect(this, &QLineEdit::inputRejected, this, [this] { refused_ = text(); });
+}
+
+// QLineEdit answers that it takes an input method whatever the attribute says.
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
 }
 
 void TextBox::setCharacterLimit(int limit)

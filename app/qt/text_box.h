@@ -8,7 +8,8 @@ namespace app::qt {
 
 // A single-line text box that reports a click once the click has placed the
 // caret, so that a click handler may select the text without the click
-// undoing it.
+// undoing it. Every box of the program holds a coefficient: it takes no
+// input method.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,6 +19,9 @@ public:
     // a paste, a drop or an input method's text only what fits is inserted,
     // where the whole would have gone. Either way undo goes on working.
     void setCharacterLimit(int limit);
+
+    using QLineEdit::inputMethodQuery;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
     void clicked();

@@ -20,12 +20,6 @@ bool isPairAt(std::wstring_view text, std::size_t index)
     return index + 1 < text.size() && isHigh(text[index]) && isLow(text[index + 1]);
 }
 
-// The start of the character that ends at `end`.
-std::size_t previousCharacter(std::wstring_view text, std::size_t end)
-{
-    return end >= 2 && isPairAt(text, end - 2) ? end - 2 : end - 1;
-}
-
 }  // namespace
 
 int characterCount(std::wstring_view text)
@@ -44,26 +38,23 @@ std::size_t offsetAfterCharacters(std::wstring_view text, int characters)
     return offset;
 }
 
-LimitedText limitCharacters(std::wstring_view text, std::size_t caret, int limit)
+std::wstring_view fittingInsertion(std::wstring_view text, std::size_t start, std::size_t end,
+                                   std::wstring_view inserted, int limit)
 {
-    LimitedText result{std::wstring(text), std::min(caret, text.size())};
-    int excess = characterCount(text) - limit;
-    if (excess <= 0)
-        return result;
-    std::size_t end = result.caret;
-    if (end > 0 && end < text.size() && isPairAt(text, end - 1))
-        ++end;  // the caret sits inside a pair: keep the pair whole
-    std::size_t start = end;
-    for (; excess > 0 && start > 0; --excess)
-        start = previousCharacter(text, start);
-    result.text.erase(start, end - start);
-    result.caret = start;
-    std::size_t cut = result.text.size();
-    for (; excess > 0 && cut > 0; --excess)
-        cut = previousCharacter(result.text, cut);
-    result.text.resize(cut);
-    result.caret = std::min(result.caret, cut);
-    return result;
+    end = std::min(end, text.size());
+    start = std::min(start, end);
+    std::wstring edited(text.substr(0, start));
+    const std::size_t insertAt = edited.size();
+    edited.append(text.substr(end));
+    std::size_t taken = 0;
+    while (taken < inserted.size()) {
+        const std::size_t next = taken + (isPairAt(inserted, taken) ? 2 : 1);
+        edited.insert(insertAt + taken, inserted.substr(taken, next - taken));
+        if (characterCount(edited) > limit)
+            break;
+        taken = next;
+    }
+    return inserted.substr(0, taken);
 }
 
 }  // namespace app::win32

@@ -14,14 +14,10 @@ int characterCount(std::wstring_view text);
 // The code-unit offset after the first `characters` characters of `text`, or its end.
 std::size_t offsetAfterCharacters(std::wstring_view text, int characters);
 
-struct LimitedText {
-    std::wstring text;
-    std::size_t caret = 0;  // in code units
-};
-
-// Holds `text` to `limit` characters after an edit that left the caret at
-// `caret`: the excess is removed just before the caret, where typed or pasted
-// text ends, and from the end when the caret is too near the start.
-LimitedText limitCharacters(std::wstring_view text, std::size_t caret, int limit);
+// The leading whole characters of `inserted` that fit when they replace
+// [start, end) of `text`, keeping it within `limit` characters. A surrogate
+// half completing a pair already in the text adds no character.
+std::wstring_view fittingInsertion(std::wstring_view text, std::size_t start, std::size_t end,
+                                   std::wstring_view inserted, int limit);
 
 }  // namespace app::win32

@@ -1,10 +1,12 @@
 #include "label.h"
 
 #include "caption_layout.h"
+#include "clipboard.h"
 #include "utf16.h"
 #include "window_text.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <cmath>
 #include <stdexcept>
@@ -18,6 +20,7 @@ constexpr double namedFaceAscent = 0.86;             // em
 constexpr double namedFaceLineStep = 1.15;           // em
 constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs a fixed dark text
 constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
+constexpr UINT copyCommand = 1;
 
 struct Line {
     std::wstring_view text;
@@ -75,7 +78,8 @@ HFONT fontOf(HWND window)
 
 }  // namespace
 
-Label::Label(HWND parent, int id, const ControlDescription& description) : backColour_(description.backColour)
+Label::Label(HWND parent, int id, const ControlDescription& description)
+    : backColour_(description.backColour), copyable_(description.copyable)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
@@ -162,11 +166,32 @@ void Label::updateTooltip()
     SendMessageW(tooltip_, TTM_ACTIVATE, cutOff ? TRUE : FALSE, 0);
 }
 
+// At the mouse (labels never have the focus); greyed on an empty caption.
+void Label::showCopyMenu(LPARAM at) const
+{
+    const std::wstring caption = windowText(handle_);
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr)
+        return;
+    AppendMenuW(menu, MF_STRING | (caption.empty() ? MF_GRAYED : MF_ENABLED), copyCommand, L"复制");
+    const auto chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, GET_X_LPARAM(at),
+                                         GET_Y_LPARAM(at), 0, GetParent(handle_), nullptr));
+    DestroyMenu(menu);
+    if (chosen == copyCommand)
+        copyToClipboard(handle_, caption);
+}
+
 LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
+    auto* label = reinterpret_cast<Label*>(self);
+    if (message == WM_CONTEXTMENU && label->copyable_) {
+        label->showCopyMenu(lParam);
+        return 0;
+    }
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_SETTEXT || message == WM_SETFONT)
-        reinterpret_cast<Label*>(self)->refresh();
+        label->refresh();
     return result;
 }
 

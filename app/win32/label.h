@@ -10,7 +10,8 @@
 // from the top-left corner, broken at blanks and between Chinese characters
 // and cut off at its edges, on its back colour or the window's face colour.
 // A label with a back colour is a slot the handlers fill: when its caption is
-// cut off, a tooltip shows the whole of it.
+// cut off, a tooltip shows the whole of it. A copyable label's context menu
+// copies its whole caption.
 //
 // Lines are laid out with the metrics of the named Chinese faces, as in the
 // Qt backend: the first baseline 0.86 em below the top, each further line
@@ -40,9 +41,11 @@ private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
     void updateTooltip();
+    void showCopyMenu(LPARAM at) const;
 
     HWND handle_ = nullptr;
     std::optional<Rgb> backColour_;
+    bool copyable_ = false;
     HWND tooltip_ = nullptr;  // made on the first cut-off caption
 };
 

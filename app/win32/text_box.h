@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 // A text box: a single-line EDIT control holding at most its description's
 // number of characters, typed or pasted (a surrogate pair counts as one and is
-// never split), that reports a click once the click has placed the caret.
+// never split), each edit undoable, that reports a click once the click has
+// placed the caret. Every box of the program holds a coefficient: it takes no
+// input method, and shows a text that fits from its first character.
 namespace app::win32 {
 
 class TextBox {
@@ -27,7 +30,11 @@ private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void enforceLimit();
+    LRESULT editWithinLimit(UINT message, WPARAM wParam, LPARAM lParam);
+    std::wstring_view fitting(std::wstring_view inserted) const;
+    void showFromFirstCharacter();
+    bool fitsWhole() const;
+    void onLeftButtonUp(LPARAM lParam);
 
     HWND handle_ = nullptr;
     int maxLength_ = 0;

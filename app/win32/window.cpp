@@ -258,9 +258,19 @@ void Window::show()
 {
     ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
     if (!shown_ && focused_ != nullptr)
-        SetFocus(focused_);
+        focusFirstControl();
     shown_ = true;
+    // Activation alone may leave the window behind another of the program's.
+    SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(handle_);
+}
+
+// Selected as a Tab into it would: typing replaces the box's text.
+void Window::focusFirstControl()
+{
+    SetFocus(focused_);
+    if ((SendMessageW(focused_, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
+        SendMessageW(focused_, EM_SETSEL, 0, -1);
 }
 
 void Window::destroyed()

@@ -53,8 +53,9 @@ public:
     // Adds a callback run when the window is being destroyed, before its controls go.
     void onClose(std::function<void()> callback) { onClose_.push_back(std::move(callback)); }
 
-    // Shows the window, restored when minimised, in front; the first showing
-    // focuses the first control of the Tab order.
+    // Shows the window, restored when minimised, in front of the program's
+    // other windows and active; the first showing focuses the first control
+    // of the Tab order, a box with its text selected.
     void show();
 
     // The number of windows that exist, shown or not.
@@ -79,6 +80,7 @@ private:
     void applyFonts();
     void fitFrame(const RECT* suggested);
     Control& find(std::string_view controlName) const;
+    void focusFirstControl();
     void destroyed();
 
     const WindowDescription& description_;

@@ -136,6 +136,7 @@ TEST_P(ErrorReportTest, ReportsTheErrorAndTheProgramGoesOn)
         clickButton(main, L"计算");
         ASSERT_TRUE(answerer.answered()) << "no report";
         EXPECT_EQ(answerer.box().text, failure.report);
+        EXPECT_TRUE(answerer.box().hasIcon) << "the error icon";
         EXPECT_TRUE(answerer.box().ownerWindowsDisabled);
     }
     ASSERT_TRUE(IsWindow(main));
@@ -182,6 +183,31 @@ TEST_P(InfoWindowTest, OpensOnceHoweverOftenClicked)
     clickButton(main, GetParam().button);
     pumpMessages();
     EXPECT_EQ(topLevelWindows(GetParam().title).size(), 1u) << "opens afresh after closing";
+}
+
+// Which of two top-level windows lies above the other.
+bool isAbove(HWND upper, HWND lower)
+{
+    for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == lower)
+            return true;
+    }
+    return false;
+}
+
+TEST_P(InfoWindowTest, ComesToTheFrontFromBehindTheMainWindow)
+{
+    const HWND main = form1().handle();
+    clickButton(main, GetParam().button);
+    pumpMessages();
+    const HWND opened = topLevelWindows(GetParam().title).at(0);
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // as a click into it would
+    pumpMessages();
+    ASSERT_TRUE(isAbove(main, opened));
+    clickButton(main, GetParam().button);  // raised at once, not when the system gets round to it
+    EXPECT_TRUE(isAbove(opened, main));
+    EXPECT_EQ(GetForegroundWindow(), opened);
+    EXPECT_EQ(GetActiveWindow(), opened);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, InfoWindowTest,

@@ -102,35 +102,33 @@ INSTANTIATE_TEST_SUITE_P(Texts, CharacterCountTest,
                                                2}),
                          caseName);
 
-struct Limiting {
+struct Insertion {
     const char* name;
-    std::wstring text;  // after the edit
-    std::size_t caret;  // after the edit
-    std::wstring kept;
-    std::size_t keptCaret;
+    std::wstring text;  // before the edit
+    std::size_t start;  // the selection the edit replaces
+    std::size_t end;
+    std::wstring inserted;
+    std::wstring fits;
 };
 
-class CharacterLimitTest : public testing::TestWithParam<Limiting> {};
+class CharacterLimitTest : public testing::TestWithParam<Insertion> {};
 
-TEST_P(CharacterLimitTest, RemovesTheExcessBeforeTheCaret)
+TEST_P(CharacterLimitTest, TakesTheLeadingCharactersThatFit)
 {
-    const LimitedText limited = limitCharacters(GetParam().text, GetParam().caret, 3);
-    EXPECT_EQ(limited.text, GetParam().kept);
-    EXPECT_EQ(limited.caret, GetParam().keptCaret);
+    const Insertion& edit = GetParam();
+    EXPECT_EQ(fittingInsertion(edit.text, edit.start, edit.end, edit.inserted, 3), edit.fits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, CharacterLimitTest,
-                         testing::Values(Limiting{"fits", L"12", 2, L"12", 2},
-                                         Limiting{"exactly", L"123", 3, L"123", 3},
-                                         Limiting{"typed_at_end", L"1234", 4, L"123", 3},
-                                         Limiting{"typed_in_middle", L"1423", 2, L"123", 1},
-                                         Limiting{"pasted_at_start", L"abcd12", 4, L"a12", 1},
-                                         Limiting{"pair_counts_once", L"1" + ji + L"2", 4, L"1" + ji + L"2", 4},
-                                         Limiting{"pair_removed_whole", L"12" + grin + L"3", 4, L"123", 2},
-                                         Limiting{"caret_inside_pair", L"123" + grin, 4, L"123", 3},
-                                         Limiting{"caret_at_start", L"12345", 0, L"123", 0},
-                                         Limiting{"caret_too_near_start", L"abcd" + grin + L"5", 1, L"bcd", 0}),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(
+    Edits, CharacterLimitTest,
+    testing::Values(Insertion{"fits", L"1", 1, 1, L"2", L"2"}, Insertion{"fourth_refused", L"123", 3, 3, L"4", L""},
+                    Insertion{"over_a_selection", L"123", 0, 3, L"98765", L"987"},
+                    Insertion{"in_the_middle", L"12", 1, 1, L"abc", L"a"},
+                    Insertion{"pair_counts_once", L"1", 1, 1, ji + L"23", ji + L"2"},
+                    Insertion{"pair_never_split", L"12", 2, 2, grin + grin, grin},
+                    Insertion{"low_half_completes_a_pair", L"12\xD83D", 3, 3, L"\xDE00", L"\xDE00"},
+                    Insertion{"high_half_into_a_full_box", L"123", 3, 3, L"\xD83D", L""}),
+    caseName);
 
 // Every character is 10 pixels wide, a Chinese one 20: the label wraps by that.
 int measure(std::wstring_view text)

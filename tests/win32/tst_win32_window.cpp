@@ -2,7 +2,7 @@
 // the DPI the Wine prefix reports (TARVO_TEST_DPI: 96 or 144), on the path
 // of Windows 10 1607 and later or, with TARVO_TEST_SYSTEM_DPI, of the older
 // ones: places, fonts, colours, stacking, keyboard order, text boxes,
-// tooltips and the names screen readers hear.
+// tooltips, context menus and the names screen readers hear.
 #include "case_printing.h"
 #include "win32_test_support.h"
 
@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <imm.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -320,6 +321,16 @@ TEST(Keyboard, TabVisitsBoxesThenButtonsInOrder)
     EXPECT_EQ(GetFocus(), form1->control("Text2"));
 }
 
+TEST(Keyboard, TypingAtStartReplacesTheZero)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND text1 = form1->control("Text1");
+    ASSERT_EQ(GetFocus(), text1);
+    for (const wchar_t unit : std::wstring(L"-12"))
+        SendMessageW(GetFocus(), WM_CHAR, unit, 1);
+    EXPECT_EQ(windowText(text1), L"-12");
+}
+
 TEST(Keyboard, NoButtonIsTheDefault)
 {
     const ShownWindow form1(ui::main::form1Description);
@@ -370,6 +381,8 @@ TEST_P(TypingTest, StopsAtThreeCharacters)
     SetWindowTextW(box, L"");
     typeCharacters(box, GetParam().typed);
     EXPECT_EQ(windowText(box), GetParam().kept);
+    SendMessageW(box, EM_UNDO, 0, 0);
+    EXPECT_EQ(windowText(box), L"") << "a refused character leaves the typing undoable";
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, TypingTest,
@@ -378,6 +391,27 @@ INSTANTIATE_TEST_SUITE_P(Boxes, TypingTest,
                                          Typing{"pairs_count_once", grin + grin + grin + grin, grin + grin + grin}),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// Presses the keys in order and releases them in reverse, as the keyboard does.
+void pressKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (const WORD key : keys)
+        add(key, 0);
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        add(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    win32_test::pumpUntil([] { return false; }, std::chrono::milliseconds(200));
+}
+
+enum class PasteBy { Message, CtrlV, ShiftInsert };
+
 struct Pasting {
     const char* name;
     std::wstring before;
@@ -385,6 +419,7 @@ struct Pasting {
     int selectionEnd;
     std::wstring pasted;
     std::wstring kept;
+    PasteBy by = PasteBy::Message;
 };
 
 class PastingTest : public testing::TestWithParam<Pasting> {};
@@ -393,18 +428,35 @@ TEST_P(PastingTest, KeepsWhatFits)
 {
     const ShownWindow form1(ui::main::form1Description);
     const HWND box = form1->control("Text3");
+    SetFocus(box);
     SetWindowTextW(box, GetParam().before.c_str());
     SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(GetParam().selectionStart), GetParam().selectionEnd);
     putOnClipboard(form1->handle(), GetParam().pasted);
-    SendMessageW(box, WM_PASTE, 0, 0);
+    switch (GetParam().by) {
+    case PasteBy::Message:
+        SendMessageW(box, WM_PASTE, 0, 0);
+        break;
+    case PasteBy::CtrlV:
+        pressKeys({VK_CONTROL, 'V'});
+        break;
+    case PasteBy::ShiftInsert:
+        pressKeys({VK_SHIFT, VK_INSERT});
+        break;
+    }
     EXPECT_EQ(windowText(box), GetParam().kept);
+    SendMessageW(box, EM_UNDO, 0, 0);
+    EXPECT_EQ(windowText(box), GetParam().before) << "the trimmed paste is one edit, undoable";
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, PastingTest,
                          testing::Values(Pasting{"over_all", L"0", 0, -1, L"98765", L"987"},
                                          Pasting{"at_end", L"12", 2, 2, L"345", L"123"},
                                          Pasting{"at_start", L"1", 0, 0, L"abc", L"ab1"},
-                                         Pasting{"pair_never_split", L"12", 2, 2, grin + grin, L"12" + grin}),
+                                         Pasting{"pair_never_split", L"12", 2, 2, grin + grin, L"12" + grin},
+                                         Pasting{"first_line_only", L"", 0, 0, L"1\r\n23", L"1"},
+                                         Pasting{"full_width_as_it_is", L"0", 0, -1, L"１２", L"１２"},
+                                         Pasting{"ctrl_v", L"1", 1, 1, L"2345", L"123", PasteBy::CtrlV},
+                                         Pasting{"shift_insert", L"1", 1, 1, L"2345", L"123", PasteBy::ShiftInsert}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextBox, ClickCallbackRunsAfterTheCaretIsPlaced)
@@ -427,6 +479,103 @@ TEST(TextBox, ClickCallbackRunsAfterTheCaretIsPlaced)
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 2u);
 }
+
+struct View {
+    const char* name;
+    const char* box;
+    std::wstring typed;
+    std::wstring retyped;  // over the whole text; empty: none
+};
+
+class ViewTest : public testing::TestWithParam<View> {};
+
+// Three of the box font's digits fit: the first character stays in view.
+TEST_P(ViewTest, ShowsTheTextFromItsFirstCharacter)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND box = form1->control(GetParam().box);
+    SetFocus(box);
+    SetWindowTextW(box, L"");
+    typeCharacters(box, GetParam().typed);
+    if (!GetParam().retyped.empty()) {
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        typeCharacters(box, GetParam().retyped);
+    }
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "while typing";
+    SetFocus(form1->control("Command1"));
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "after the focus left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ViewTest,
+                         testing::Values(View{"three_digits", "Text2", L"999", L""},
+                                         View{"wide_text_retyped", "Text1", L"&HF", L"5"},
+                                         View{"chinese_retyped", "Text3", L"一二三", L"7"}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+class InputMethodTest : public testing::TestWithParam<const char*> {};
+
+// Digits, signs, E and &H go straight into the boxes; elsewhere the system's default stands.
+TEST_P(InputMethodTest, IsOffInTheBoxesOnly)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    const std::string_view name = GetParam();
+    const HWND control = name == "Form1" ? form1->handle() : form1->control(name);
+    const HIMC context = ImmGetContext(control);
+    EXPECT_EQ(context == nullptr, name.starts_with("Text"));
+    ImmReleaseContext(control, context);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, InputMethodTest,
+                         testing::Values("Text1", "Text2", "Text3", "Command1", "Label5", "Form1"),
+                         [](const auto& test) { return std::string(test.param); });
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+struct CopyMenu {
+    const char* name;
+    const char* label;
+    std::wstring caption;
+    bool offered;
+    bool enabled;
+};
+
+class CopyMenuTest : public testing::TestWithParam<CopyMenu> {};
+
+TEST_P(CopyMenuTest, CopiesTheWholeCaption)
+{
+    const CopyMenu& expected = GetParam();
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control(expected.label);
+    SetWindowTextW(label, expected.caption.c_str());
+    putOnClipboard(form1->handle(), L"before");
+    win32_test::PopupMenuAnswerer answerer(L"复制");
+    SendMessageW(label, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(label, WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    ASSERT_EQ(answerer.answered(), expected.offered);
+    if (expected.offered) {
+        EXPECT_EQ(answerer.menu().items, std::vector<std::wstring>{L"复制"});
+        EXPECT_EQ(answerer.menu().enabled, std::vector<bool>{expected.enabled});
+    }
+    EXPECT_EQ(clipboardText(), expected.enabled ? expected.caption : L"before");
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, CopyMenuTest,
+                         testing::Values(CopyMenu{"cut_off_root", "Label5", L"-1.4142135623731", true, true},
+                                         CopyMenu{"discriminant", "Label11", L"8", true, true},
+                                         CopyMenu{"empty_slot", "Label8", L"", true, false},
+                                         CopyMenu{"fixed_label", "Label14", L"√", false, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Window, LabelsTakeNoClickCallback)
 {

@@ -140,4 +140,59 @@ void ModalBoxAnswerer::run()
     found_ = true;
 }
 
+PopupMenuAnswerer::PopupMenuAnswerer(std::wstring answer) : answer_(std::move(answer)), thread_([this] { run(); }) {}
+
+PopupMenuAnswerer::~PopupMenuAnswerer()
+{
+    answered();
+}
+
+bool PopupMenuAnswerer::answered()
+{
+    stop_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    return found_;
+}
+
+void PopupMenuAnswerer::run()
+{
+    // By class alone: reading a title would wait on the test's thread, which may be waiting on this one.
+    auto openPopup = [] {
+        std::vector<HWND> all;
+        EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&all));
+        for (HWND window : all) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == GetCurrentProcessId() && IsWindowVisible(window) && className(window) == L"#32768")
+                return window;
+        }
+        return HWND{};
+    };
+    HWND popup = nullptr;
+    for (int attempt = 0; attempt < 500 && popup == nullptr && !stop_; ++attempt) {
+        popup = openPopup();
+        if (popup == nullptr)
+            Sleep(10);
+    }
+    if (popup == nullptr)
+        return;
+    found_ = true;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    int chosen = -1;
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+        wchar_t text[64]{};
+        GetMenuStringW(menu, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
+        const bool enabled = (GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION) & MF_GRAYED) == 0;
+        menu_.items.emplace_back(text);
+        menu_.enabled.push_back(enabled);
+        if (enabled && menu_.items.back() == answer_ && chosen < 0)
+            chosen = item;
+    }
+    // The menu's loop reads the keys from its thread's queue, as it reads a user's.
+    for (int step = 0; step <= chosen; ++step)
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(popup, WM_KEYDOWN, chosen >= 0 ? VK_RETURN : VK_ESCAPE, 0);
+}
+
 }  // namespace win32_test

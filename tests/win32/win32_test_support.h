@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -9,7 +10,7 @@
 #include <vector>
 
 // Driving real windows from a test: messages, window texts, and the modal
-// boxes that block the thread that opened them.
+// boxes and menus that block the thread that opened them.
 namespace win32_test {
 
 // Dispatches what is waiting in the thread's queue, as the program's loop would.
@@ -58,6 +59,36 @@ private:
     std::wstring answer_;
     std::vector<HWND> ownWindows_;
     ModalBox box_;
+    bool found_ = false;
+    std::thread thread_;
+};
+
+// What a popup menu offered, read while it was open.
+struct PopupMenu {
+    std::vector<std::wstring> items;
+    std::vector<bool> enabled;  // by item
+};
+
+// Waits on a second thread for a popup menu of this process, reads it, then
+// chooses its enabled item with the text `answer` from the keyboard, or
+// closes it. Stops waiting once answered() is called.
+class PopupMenuAnswerer {
+public:
+    explicit PopupMenuAnswerer(std::wstring answer);
+    PopupMenuAnswerer(const PopupMenuAnswerer&) = delete;
+    PopupMenuAnswerer& operator=(const PopupMenuAnswerer&) = delete;
+    ~PopupMenuAnswerer();
+
+    // False when no menu opened.
+    bool answered();
+    const PopupMenu& menu() const { return menu_; }
+
+private:
+    void run();
+
+    std::wstring answer_;
+    PopupMenu menu_;
+    std::atomic<bool> stop_ = false;
     bool found_ = false;
     std::thread thread_;
 };

@@ -44,6 +44,7 @@ void MessageBoxesTest::errorReportShowsItsTextUnderTheProgramsName()
     QCOMPARE(report.title, QStringLiteral("Tarvo"));
     QCOMPARE(report.text, text);
     QCOMPARE(report.buttonTexts, QStringList{ok});
+    QCOMPARE(report.icon, QMessageBox::Critical);
     QVERIFY(!report.buttonIcons);
     QCOMPARE(report.modality, Qt::ApplicationModal);
 }

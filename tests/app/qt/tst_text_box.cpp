@@ -1,12 +1,15 @@
-// Text boxes: the character limit for typing and pasting, and the click that
-// a handler sees only after the caret is placed.
+// Text boxes: the character limit for typing and pasting, the click that a
+// handler sees only after the caret is placed, and no input method.
 #include <app/qt/code_point_limit.h>
 #include <app/qt/text_box.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -42,6 +45,8 @@ private slots:
     void undoOutlivesARefusal_data();
     void undoOutlivesARefusal();
     void clickSelectsAllThenTypingReplaces();
+    void takesNoInputMethod_data();
+    void takesNoInputMethod();
 };
 
 void TextBoxTest::countsCharactersNotCodeUnits_data()
@@ -187,6 +192,29 @@ void TextBoxTest::clickSelectsAllThenTypingReplaces()
     QCOMPARE(box.selectedText(), QStringLiteral("12"));
     QTest::keyClicks(&box, QStringLiteral("5"));
     QCOMPARE(box.text(), QStringLiteral("5"));
+}
+
+void TextBoxTest::takesNoInputMethod_data()
+{
+    QTest::addColumn<bool>("coefficientBox");
+    QTest::newRow("text box") << true;
+    QTest::newRow("any other line edit") << false;
+}
+
+// Asked as the platform's input method asks the widget with the focus.
+void TextBoxTest::takesNoInputMethod()
+{
+    QFETCH(bool, coefficientBox);
+    const std::unique_ptr<QLineEdit> edit(coefficientBox ? new app::qt::TextBox : new QLineEdit);
+    edit->show();
+    edit->activateWindow();
+    edit->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(edit.get()));
+    QCOMPARE(QGuiApplication::focusObject(), edit.get());
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &query);
+    QCOMPARE(query.value(Qt::ImEnabled).toBool(), !coefficientBox);
+    QCOMPARE(edit->testAttribute(Qt::WA_InputMethodEnabled), !coefficientBox);
 }
 
 QTEST_MAIN(TextBoxTest)

@@ -1,5 +1,5 @@
 // The main window as a user drives it: calculate, clear, select on click,
-// errors, focus, and its texts.
+// errors, focus, the boxes' view, the slots' menu, and its texts.
 #include <tests/support/modal_box.h>
 
 #include <app/qt/label.h>
@@ -11,11 +11,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -47,6 +51,43 @@ protected:
     }
 };
 
+// What a context menu offered: its items and whether each was enabled.
+struct SeenMenu {
+    QStringList items;
+    QList<bool> enabled;
+};
+
+// Right-clicks `widget`, reads the menu that opens, then chooses the enabled
+// item `choice` from the keyboard, or closes the menu.
+SeenMenu whileChoosingFromContextMenu(QWidget& widget, const QString& choice)
+{
+    SeenMenu seen;
+    QTimer answer;  // dies unfired when no menu opens
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        for (const QAction* action : menu->actions()) {
+            seen.items << action->text();
+            seen.enabled << action->isEnabled();
+        }
+        const qsizetype chosen = seen.items.indexOf(choice);
+        if (chosen < 0 || !seen.enabled[chosen]) {
+            QTest::keyClick(menu, Qt::Key_Escape);
+            return;
+        }
+        for (qsizetype down = 0; down <= chosen; ++down)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    answer.start(0);
+    const QPoint at(3, 3);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget.mapToGlobal(at));
+    QCoreApplication::sendEvent(&widget, &event);
+    return seen;
+}
+
 }  // namespace
 
 class Form1Test : public QObject {
@@ -69,6 +110,8 @@ private slots:
     void typingAtStartReplacesTheZero();
     void slotsCopyTheirWholeText_data();
     void slotsCopyTheirWholeText();
+    void boxesShowTheirTextFromTheFirstCharacter_data();
+    void boxesShowTheirTextFromTheFirstCharacter();
     void clickIntoABoxSelectsItsText_data();
     void clickIntoABoxSelectsItsText();
     void tabWalksTheFocusOrder();
@@ -386,37 +429,83 @@ void Form1Test::typingAtStartReplacesTheZero()
 
 void Form1Test::slotsCopyTheirWholeText_data()
 {
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("x1, cut off") << "Label5"
-                                 << "1.4142135623731";
-    QTest::newRow("x2, cut off") << "Label6"
-                                 << "-1.4142135623731";
-    QTest::newRow("discriminant") << "Label8"
-                                  << "8";
-    QTest::newRow("b, x2 row") << "Label12"
-                               << "0";
-    QTest::newRow("2a, x2 row") << "Label13"
-                                << "2";
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("calculated");  // 1, 0, -2; otherwise the fresh window
+    QTest::addColumn<QString>("copied");   // empty: nothing to copy
+    QTest::newRow("x1, cut off") << "Label5" << true << "1.4142135623731";
+    QTest::newRow("x2, cut off") << "Label6" << true << "-1.4142135623731";
+    QTest::newRow("discriminant") << "Label8" << true << "8";
+    QTest::newRow("b, x2 row") << "Label12" << true << "0";
+    QTest::newRow("2a, x2 row") << "Label13" << true << "2";
+    QTest::newRow("empty slot") << "Label5" << false << "";
 }
 
 void Form1Test::slotsCopyTheirWholeText()
 {
-    QFETCH(QString, slot);
-    QFETCH(QString, text);
-    type(Text1, "1");
-    type(Text2, "0");
-    type(Text3, "-2");
-    click(Command1);
-    auto& label = static_cast<QLabel&>(form_->control(slot.toStdString()));
-    QCOMPARE(label.contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(label.actions().size(), 1);
-    QAction* copy = label.actions().constFirst();
-    QCOMPARE(copy->text(), QStringLiteral("复制"));
-    QApplication::clipboard()->clear();
-    copy->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), text);
+    QFETCH(QString, label);
+    QFETCH(bool, calculated);
+    QFETCH(QString, copied);
+    if (calculated) {
+        type(Text1, "1");
+        type(Text2, "0");
+        type(Text3, "-2");
+        click(Command1);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    const SeenMenu menu = whileChoosingFromContextMenu(form_->control(label.toStdString()), QStringLiteral("复制"));
+    QCOMPARE(menu.items, QStringList{QStringLiteral("复制")});
+    QCOMPARE(menu.enabled, QList<bool>{!copied.isEmpty()});
+    QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("before") : copied);
     QVERIFY(form_->label(Label14).actions().isEmpty());  // fixed labels offer nothing to copy
+}
+
+void Form1Test::boxesShowTheirTextFromTheFirstCharacter_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("retyped");  // over the whole text; empty: none
+    QTest::newRow("three digits") << "Text2"
+                                  << "999"
+                                  << "";
+    QTest::newRow("wide text retyped") << "Text1"
+                                       << "&HF"
+                                       << "5";
+    QTest::newRow("chinese retyped") << "Text3"
+                                     << "一二三"
+                                     << "7";
+}
+
+// Three of the box font's digits fit: the text starts where an empty box's
+// caret stands, so the view has not scrolled.
+void Form1Test::boxesShowTheirTextFromTheFirstCharacter()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, retyped);
+    auto& edit = static_cast<QLineEdit&>(form_->control(box.toStdString()));
+    auto typeText = [&edit](const QString& text) {  // keys that no key code names, too
+        for (const QChar character : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QCoreApplication::sendEvent(&edit, &press);
+        }
+    };
+    auto caretX = [&edit] {
+        edit.repaint();  // which scrolls the view
+        return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    edit.setFocus();
+    edit.clear();
+    const int textStart = caretX();
+    typeText(typed);
+    if (!retyped.isEmpty()) {
+        edit.selectAll();
+        typeText(retyped);
+    }
+    const int textWidth = edit.fontMetrics().horizontalAdvance(edit.text());
+    for (const char* when : {"while typing", "after the focus left"}) {
+        QVERIFY2(qAbs(caretX() - textWidth - textStart) <= 1, when);
+        form_->button(Command1).setFocus();
+    }
 }
 
 void Form1Test::clickIntoABoxSelectsItsText_data()

@@ -41,8 +41,8 @@ private slots:
     void helpClickedTwiceIsOneWindow();
     void mainWindowWorksWithHelpOpen();
     void aboutClosedAndReopenedIsBuiltAfresh();
-    void aMinimisedWindowComesBack_data();
-    void aMinimisedWindowComesBack();
+    void anOpenWindowComesToTheFront_data();
+    void anOpenWindowComesToTheFront();
     void captionsAreTheWindowsOwn_data();
     void captionsAreTheWindowsOwn();
     void programOutlivesTheMainWindowWhileHelpIsOpen();
@@ -127,23 +127,30 @@ void InfoWindowsTest::aboutClosedAndReopenedIsBuiltAfresh()
     QVERIFY(second->isVisible());
 }
 
-void InfoWindowsTest::aMinimisedWindowComesBack_data()
+void InfoWindowsTest::anOpenWindowComesToTheFront_data()
 {
     QTest::addColumn<app::ButtonRef>("button");
     QTest::addColumn<QString>("window");
-    QTest::newRow("help") << Command2 << "Form2";
-    QTest::newRow("about") << Command4 << "Form3";
+    QTest::addColumn<bool>("minimised");  // otherwise only behind the main window
+    QTest::newRow("help, minimised") << Command2 << "Form2" << true;
+    QTest::newRow("about, minimised") << Command4 << "Form3" << true;
+    QTest::newRow("help, behind") << Command2 << "Form2" << false;
+    QTest::newRow("about, behind") << Command4 << "Form3" << false;
 }
 
-void InfoWindowsTest::aMinimisedWindowComesBack()
+void InfoWindowsTest::anOpenWindowComesToTheFront()
 {
     QFETCH(app::ButtonRef, button);
     QFETCH(QString, window);
+    QFETCH(bool, minimised);
     click(button);
     QPointer<QWidget> opened = openWindow(qPrintable(window));
     QVERIFY(opened);
-    opened->showMinimized();
-    QVERIFY(opened->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    if (minimised) {
+        opened->showMinimized();
+        QVERIFY(opened->isMinimized());
+    }
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_));
     click(button);
