@@ -82,7 +82,7 @@ HFONT fontOf(HWND window)
 }  // namespace
 
 Label::Label(HWND parent, int id, const ControlDescription& description)
-    : description_(description), backColour_(description.backColour), copyable_(description.copyable)
+    : description_(description), backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
@@ -190,7 +190,7 @@ void Label::showCopyMenu(LPARAM at) const
 LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* label = reinterpret_cast<Label*>(self);
-    if (message == WM_CONTEXTMENU && label->copyable_) {
+    if (message == WM_CONTEXTMENU && label->description_.copyable) {
         label->showCopyMenu(lParam);
         return 0;
     }
