@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -14,6 +15,11 @@ struct Spoken {
     const char* caption;
     const char* heard;
 };
+
+void PrintTo(const Spoken& spoken, std::ostream* out)
+{
+    *out << spoken.name;
+}
 
 class SpokenName : public testing::TestWithParam<Spoken> {};
 
