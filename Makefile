@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench bench-startup stress fuzz run screenshot windows
+.PHONY: deps test bench bench-startup stress fuzz run screenshot windows listen
 
 deps:
 	@scripts/install-deps
@@ -86,3 +86,10 @@ package: deps
 	cmake --preset release
 	cmake --build --preset release
 	cd build/release && cpack -G DEB
+
+# What the Orca screen reader says at each step of a short session with the Linux program.
+listen: deps
+	@scripts/install-deps listen
+	cmake --preset release
+	cmake --build --preset release --target tarvo
+	scripts/listen build/release/program/qt/tarvo

@@ -69,6 +69,10 @@ public:
     virtual void setSelLength(TextBoxRef box, int length) = 0;
     virtual void setCaption(LabelRef label, std::string_view caption) = 0;
 
+    // Has a screen reader speak `text` once, after what it is saying, without
+    // moving the focus: what a handler did that no focus change tells.
+    virtual void announce(std::string_view text) = 0;
+
     virtual Shell& shell() = 0;
 
 protected:

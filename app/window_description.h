@@ -50,8 +50,9 @@ struct ControlDescription {
     bool copyable = false;                     // labels: a context menu copies the whole caption
     int maxLength = 0;                         // text boxes: most characters (code points); 0: no limit
     int focusOrder = -1;                       // place in the Tab chain, counted from 0; -1: not placed
-    std::string_view accessibleName{};         // empty: the toolkit's default (a label's text)
+    std::string_view accessibleName{};         // what a screen reader calls it; empty: a label's caption
     std::string_view accessibleDescription{};  // the control's role for screen readers
+    bool drawnOnly = false;                    // labels: ink that says nothing aloud, hidden from screen readers
 };
 
 struct WindowDescription {
@@ -61,6 +62,17 @@ struct WindowDescription {
     int clientHeight = 0;
     std::span<const ControlDescription> controls{};  // stacked in this order, labels beneath the rest
 };
+
+// A window that only says something: no control takes the focus. A screen
+// reader reads all of it when it opens, and Escape closes it.
+constexpr bool isNotice(const WindowDescription& window)
+{
+    for (const ControlDescription& control : window.controls) {
+        if (control.focusOrder >= 0)
+            return false;
+    }
+    return true;
+}
 
 // Whether every control has a name and no two share one: a builder refuses a
 // table that fails this, and tables check it when they compile.

@@ -2,6 +2,7 @@
 
 #include <app/caption_lines.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -72,6 +73,15 @@ QRect Label::inkArea() const
     const QFontMetricsF metrics(font(), this);
     const int overhang = int(std::ceil(inkOverhang * emOf(font(), metrics)));
     return geometry().adjusted(-overhang, -overhang, 0, 0);
+}
+
+void Label::setDrawnOnly()
+{
+    drawnOnly_ = true;
+    // Qt made the label's interface while constructing it, as a plain QLabel's:
+    // the next one asked for is made knowing that it is hidden.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 bool Label::isCutOff() const

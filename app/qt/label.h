@@ -25,6 +25,10 @@ class Label : public QLabel {
 public:
     explicit Label(const QString& caption, QWidget* parent);
 
+    // Ink that says nothing aloud: hidden from screen readers. Set before the window shows.
+    void setDrawnOnly();
+    bool isDrawnOnly() const { return drawnOnly_; }
+
     // Where the caption's ink may fall, in the parent's coordinates.
     QRect inkArea() const;
 
@@ -47,6 +51,7 @@ protected:
 private:
     QString announcedCaption_;  // the caption whose ink area the parent last repainted
     QAction* copy_ = nullptr;
+    bool drawnOnly_ = false;
 };
 
 }  // namespace app::qt

@@ -1,15 +1,18 @@
 #include "qt_window.h"
 
+#include "accessibility.h"
 #include "code_point_limit.h"
 #include "label.h"
 #include "text_box.h"
 #include "window_builder.h"
+#include "window_widget.h"
 
 #include <app/form.h>
+#include <app/spoken_text.h>
 
-#include <QCloseEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace app::qt {
@@ -20,29 +23,17 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The top-level widget; closing it tells the shell, which discards the window.
-class FormWidget final : public QWidget {
-public:
-    explicit FormWidget(WindowEvents& events) : events_(events) {}
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        QWidget::closeEvent(event);
-        if (event->isAccepted())
-            events_.closed();
-    }
-
-private:
-    WindowEvents& events_;
-};
-
 }  // namespace
 
 QtWindow::QtWindow(const WindowDescription& description, WindowEvents& events, Shell& shell)
-    : shell_(shell), widget_(new FormWidget(events))
+    : description_(description),
+      shell_(shell),
+      widget_(new WindowWidget(isNotice(description), [&events] { events.closed(); })),
+      announcer_(new Announcer(*widget_))
 {
     widget_->setObjectName(fromUtf8(description.name));
+    if (isNotice(description))
+        widget_->setAccessibleDescription(QString::fromStdString(noticeText(description)));
     controls_ = buildControls(*widget_, description);
     for (const ControlDescription& control : description.controls) {
         const std::string_view name = control.name;
@@ -123,6 +114,14 @@ void QtWindow::setCaption(LabelRef label, std::string_view caption)
     const QString text = fromUtf8(caption);
     widget.setText(text);
     widget.setToolTip(widget.isCutOff() ? text : QString());
+    const auto described = std::ranges::find(description_.controls, label.name, &ControlDescription::name);
+    if (!described->accessibleName.empty())
+        widget.setAccessibleName(QString::fromStdString(spokenName(*described, caption)));
+}
+
+void QtWindow::announce(std::string_view text)
+{
+    announcer_->announce(fromUtf8(text));
 }
 
 void QtWindow::show()

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace app::qt {
 
+class Announcer;
 class Label;
 
 // A window of the Qt backend: the widgets built from a description, the
@@ -33,6 +34,7 @@ public:
     void setSelStart(TextBoxRef box, int start) override;
     void setSelLength(TextBoxRef box, int length) override;
     void setCaption(LabelRef label, std::string_view caption) override;
+    void announce(std::string_view text) override;
     Shell& shell() override { return shell_; }
 
     void show() override;
@@ -47,8 +49,10 @@ public:
     QWidget& control(std::string_view name) const;
 
 private:
+    const WindowDescription& description_;
     Shell& shell_;
     QPointer<QWidget> widget_;
+    Announcer* announcer_;
     std::map<std::string, QWidget*, std::less<>> controls_;
 };
 

@@ -1,10 +1,13 @@
 #include "window_builder.h"
 
+#include "accessibility.h"
 #include "button.h"
 #include "fonts.h"
 #include "label.h"
 #include "label_layer.h"
 #include "text_box.h"
+
+#include <app/spoken_text.h>
 
 #include <QString>
 
@@ -42,6 +45,8 @@ QWidget* makeLabel(QWidget& window, const ControlDescription& description, Label
     applyFont(*label, description);
     if (description.copyable)
         label->offerCopy();
+    if (description.drawnOnly)
+        label->setDrawnOnly();
     if (description.backColour) {
         const Rgb colour = *description.backColour;
         QPalette palette = label->palette();
@@ -108,6 +113,7 @@ std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window, cons
 {
     if (!hasUniqueNonEmptyNames(description.controls))
         throw std::invalid_argument(std::string(description.name) + ": a control without a name, or two of one name");
+    installAccessibleInterfaces();
     window.setWindowTitle(fromUtf8(description.caption));
     window.setFont(toQFont(windowDefaultFont));
     window.setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
@@ -121,7 +127,7 @@ std::map<std::string, QWidget*, std::less<>> buildControls(QWidget& window, cons
         widget->setGeometry(twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
                             twipsToPixels(control.height));
         if (!control.accessibleName.empty())
-            widget->setAccessibleName(fromUtf8(control.accessibleName));
+            widget->setAccessibleName(QString::fromStdString(spokenName(control, control.text)));
         if (!control.accessibleDescription.empty())
             widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
         if (control.focusOrder >= 0)

@@ -1,9 +1,12 @@
 #include "label.h"
 
+#include "accessibility.h"
 #include "caption_layout.h"
 #include "clipboard.h"
 #include "utf16.h"
 #include "window_text.h"
+
+#include <app/spoken_text.h>
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -79,7 +82,7 @@ HFONT fontOf(HWND window)
 }  // namespace
 
 Label::Label(HWND parent, int id, const ControlDescription& description)
-    : backColour_(description.backColour), copyable_(description.copyable)
+    : description_(description), backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
@@ -130,6 +133,8 @@ void Label::paint(const DRAWITEMSTRUCT& item) const
 
 void Label::refresh()
 {
+    if (!description_.accessibleName.empty())
+        annotate(handle_, spokenName(description_, toUtf8(windowText(handle_))), {});
     updateTooltip();
     InvalidateRect(handle_, nullptr, TRUE);
 }
@@ -185,7 +190,7 @@ void Label::showCopyMenu(LPARAM at) const
 LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     auto* label = reinterpret_cast<Label*>(self);
-    if (message == WM_CONTEXTMENU && label->copyable_) {
+    if (message == WM_CONTEXTMENU && label->description_.copyable) {
         label->showCopyMenu(lParam);
         return 0;
     }

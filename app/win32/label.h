@@ -44,8 +44,8 @@ private:
     void showCopyMenu(LPARAM at) const;
 
     HWND handle_ = nullptr;
+    const ControlDescription& description_;
     std::optional<Rgb> backColour_;
-    bool copyable_ = false;
     HWND tooltip_ = nullptr;  // made on the first cut-off caption
 };
 

@@ -77,6 +77,11 @@ void Win32Window::setCaption(LabelRef label, std::string_view caption)
     SetWindowTextW(control(label.name), toUtf16(caption).c_str());
 }
 
+void Win32Window::announce(std::string_view text)
+{
+    window_->announce(toUtf16(text));
+}
+
 void Win32Window::show()
 {
     window_->show();

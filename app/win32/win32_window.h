@@ -25,6 +25,7 @@ public:
     void setSelStart(TextBoxRef box, int start) override;
     void setSelLength(TextBoxRef box, int length) override;
     void setCaption(LabelRef label, std::string_view caption) override;
+    void announce(std::string_view text) override;
     Shell& shell() override { return shell_; }
 
     void show() override;

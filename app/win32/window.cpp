@@ -7,6 +7,8 @@
 #include "utf16.h"
 #include "window_dpi.h"
 
+#include <app/spoken_text.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -91,6 +93,15 @@ void Window::build()
     buildControls();
     applyFonts();
     stackControls();
+    announcer_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (announcer_ == nullptr)
+        throw std::runtime_error("cannot create a window's announcer");
+    makeLiveRegion(announcer_);
+    if (isNotice(description_)) {
+        presentAsDialog(handle_);
+        annotate(handle_, {}, noticeText(description_));
+    }
 }
 
 Window::~Window() = default;
@@ -134,7 +145,9 @@ void Window::buildControls()
                 throw std::runtime_error("cannot create a button");
             break;
         }
-        annotate(control->handle, description.accessibleName, description.accessibleDescription);
+        annotate(control->handle, spokenName(description, description.text), description.accessibleDescription);
+        if (description.drawnOnly)
+            hideFromScreenReaders(control->handle);
         byName_.emplace(std::string(description.name), control.get());
         controls_.push_back(std::move(control));
     }
@@ -259,6 +272,8 @@ void Window::show()
     ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
     if (!shown_ && focused_ != nullptr)
         focusFirstControl();
+    if (!shown_ && isNotice(description_))
+        dialogOpened(handle_);
     shown_ = true;
     // Activation alone may leave the window behind another of the program's.
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -273,16 +288,29 @@ void Window::focusFirstControl()
         SendMessageW(focused_, EM_SETSEL, 0, -1);
 }
 
+void Window::announce(std::wstring_view text)
+{
+    SetWindowTextW(announcer_, std::wstring(text).c_str());
+    liveRegionChanged(announcer_);
+}
+
 void Window::destroyed()
 {
     for (const auto& control : controls_)
         clearAnnotations(control->handle);
+    clearAnnotations(announcer_);
+    clearAnnotations(handle_);
 }
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
+        // Escape, through the dialog keys, closes a notice as its close button does.
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && isNotice(description_)) {
+            SendMessageW(handle_, WM_CLOSE, 0, 0);
+            return 0;
+        }
         if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
             const int id = LOWORD(wParam);
             const auto found = std::ranges::find(controls_, id, [](const auto& control) { return control->id; });

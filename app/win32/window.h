@@ -58,6 +58,9 @@ public:
     // of the Tab order, a box with its text selected.
     void show();
 
+    // Has a screen reader speak `text` once, without moving the focus.
+    void announce(std::wstring_view text);
+
     // The number of windows that exist, shown or not.
     static int openWindowCount();
 
@@ -90,6 +93,7 @@ private:
     std::map<std::string, Control*, std::less<>> byName_;
     std::vector<std::pair<FontDescription, Font>> fonts_;  // one per distinct font
     HWND focused_ = nullptr;                               // where the focus returns when the window is activated
+    HWND announcer_ = nullptr;                             // a live region of no size
     bool shown_ = false;
     std::vector<std::function<void()>> onClose_;
 };

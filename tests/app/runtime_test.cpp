@@ -61,6 +61,7 @@ public:
     void setSelStart(app::TextBoxRef, int) override {}
     void setSelLength(app::TextBoxRef, int) override {}
     void setCaption(app::LabelRef, std::string_view) override {}
+    void announce(std::string_view) override {}
     app::Shell& shell() override { return shell_; }
     void show() override { log_.push_back("show " + name_); }
     void focus(app::TextBoxRef box) override { log_.push_back("focus " + std::string(box.name)); }

@@ -12,7 +12,7 @@ namespace tests {
 // A window for handler tests: it keeps the boxes' texts and the labels'
 // captions, and records every operation in order, one line each:
 //   "text Text1", "setText Text1 0", "selStart Text1 0", "selLength Text1 2",
-//   "caption Label8 1", "show Form2", "message 提示 方程无实根".
+//   "caption Label8 1", "announce x 等于 2", "show Form2", "message 提示 方程无实根".
 class RecordingForm final : public app::Form, private app::Shell {
 public:
     std::map<std::string, std::string, std::less<>> texts;     // by box name
@@ -40,6 +40,7 @@ public:
         record("caption", label.name, caption);
         captions[std::string(label.name)] = caption;
     }
+    void announce(std::string_view text) override { record("announce", text, {}); }
     app::Shell& shell() override { return *this; }
 
 private:

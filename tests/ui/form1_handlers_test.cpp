@@ -57,8 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "-3",
                                 "2",
                                 {"caption Label8 1", "caption Label11 1", "caption Label9 -3", "caption Label12 -3",
-                                 "caption Label10 2", "caption Label13 2", "caption Label5 2", "caption Label6 1"}},
-                    Calculation{"linear", "0", "2", "-4", {"caption Label5 2", "caption Label6 2"}},
+                                 "caption Label10 2", "caption Label13 2", "caption Label5 2", "caption Label6 1",
+                                 "announce x1 等于 2，x2 等于 1"}},
+                    Calculation{"linear", "0", "2", "-4", {"caption Label5 2", "caption Label6 2", "announce x 等于 2"}},
                     Calculation{"any_real_number", "0", "0", "0", {"message 提示 方程根为任意实数"}},
                     Calculation{"no_solution", "0", "0", "7", {"message 提示 方程无解"}},
                     Calculation{"no_real_roots", "1", "0", "1", {"message 提示 方程无实根"}}),
@@ -113,7 +114,8 @@ TEST(Clear, ZeroesTheBoxesThenEmptiesTheSlotsInOrder)
     command3Click(form);
     EXPECT_EQ(form.operations, (Operations{"setText Text1 0", "setText Text2 0", "setText Text3 0", "caption Label5",
                                            "caption Label6", "caption Label8", "caption Label9", "caption Label10",
-                                           "caption Label11", "caption Label12", "caption Label13"}));
+                                           "caption Label11", "caption Label12", "caption Label13",
+                                           "announce 已清零"}));
 }
 
 struct Selection {

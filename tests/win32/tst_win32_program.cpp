@@ -6,11 +6,13 @@
 #include "win32_test_support.h"
 
 #include <app/win32/message_box.h>
+#include <app/win32/utf16.h>
 #include <app/win32/window.h>
 #include <program/win32/win32_program.h>
 #include <ui/main/form1_description.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/announcements.h>
 
 #include <cstdlib>
 #include <functional>
@@ -213,6 +215,77 @@ TEST_P(InfoWindowTest, ComesToTheFrontFromBehindTheMainWindow)
 INSTANTIATE_TEST_SUITE_P(Buttons, InfoWindowTest,
                          testing::Values(InfoWindow{L"帮助", L"帮助"}, InfoWindow{L"关于", L"关于"}),
                          [](const auto& test) { return test.index == 0 ? "help" : "about"; });
+
+// The WinEvents of one kind the process raises while it lives: the window
+// each came from. Out of context, they arrive through the message queue.
+class WinEvents {
+public:
+    explicit WinEvents(DWORD event)
+    {
+        heard_.clear();
+        hook_ = SetWinEventHook(event, event, nullptr, record, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    WinEvents(const WinEvents&) = delete;
+    WinEvents& operator=(const WinEvents&) = delete;
+    ~WinEvents() { UnhookWinEvent(hook_); }
+
+    bool hooked() const { return hook_ != nullptr; }
+    const std::vector<HWND>& heard() const
+    {
+        pumpMessages();
+        return heard_;
+    }
+
+private:
+    static void CALLBACK record(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
+    {
+        heard_.push_back(window);
+    }
+    static inline std::vector<HWND> heard_;
+    HWINEVENTHOOK hook_ = nullptr;
+};
+
+constexpr DWORD eventObjectLiveRegionChanged = 0x8019;  // Windows 8's; the Windows 7 headers lack it
+
+class AnnouncementTest : public ProgramTest, public testing::WithParamInterface<tests::Announcement> {};
+
+TEST_P(AnnouncementTest, IsOneLiveRegionChangeAndTheFocusStays)
+{
+    const tests::Announcement& announcement = GetParam();
+    type(Text1, app::win32::toUtf16(announcement.a).c_str());
+    type(Text2, app::win32::toUtf16(announcement.b).c_str());
+    type(Text3, app::win32::toUtf16(announcement.c).c_str());
+    const HWND button = control(announcement.clear ? Command3.name : Command1.name);
+    SetFocus(button);
+    const WinEvents events(eventObjectLiveRegionChanged);
+    ASSERT_TRUE(events.hooked());
+    SendMessageW(button, BM_CLICK, 0, 0);
+    ASSERT_EQ(events.heard().size(), 1u);
+    EXPECT_EQ(textOf(events.heard().front()), app::win32::toUtf16(announcement.heard));
+    EXPECT_TRUE(IsChild(form1().handle(), events.heard().front()));
+    EXPECT_EQ(GetFocus(), button);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, AnnouncementTest, testing::ValuesIn(tests::announcements),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_P(InfoWindowTest, IsReadAsItOpensAndEscapeClosesIt)
+{
+    const HWND main = form1().handle();
+    const WinEvents opened(EVENT_SYSTEM_DIALOGSTART);
+    clickButton(main, GetParam().button);
+    const auto windows = topLevelWindows(GetParam().title);
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(opened.heard(), std::vector<HWND>{windows.front()});
+
+    MSG escape{main, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    IsDialogMessageW(main, &escape);
+    escape.hwnd = windows.front();
+    IsDialogMessageW(windows.front(), &escape);
+    pumpMessages();
+    EXPECT_TRUE(IsWindow(main)) << "the main window is no notice";
+    EXPECT_FALSE(IsWindow(windows.front()));
+}
 
 TEST_F(ProgramTest, EndsWhenTheLastWindowCloses)
 {

@@ -26,6 +26,7 @@ void show(app::Form& form, const calc::QuadraticRoots& roots)
     form.setCaption(Label13, roots.twoAText);
     form.setCaption(Label5, roots.x1Text);
     form.setCaption(Label6, roots.x2Text);
+    form.announce("x1 等于 " + roots.x1Text + "，x2 等于 " + roots.x2Text);
 }
 
 // The formula slots keep what an earlier calculation wrote.
@@ -33,6 +34,7 @@ void show(app::Form& form, const calc::LinearRoot& root)
 {
     form.setCaption(Label5, root.rootText);
     form.setCaption(Label6, root.rootText);
+    form.announce("x 等于 " + root.rootText);
 }
 
 template <typename Message>
@@ -69,6 +71,7 @@ void command3Click(app::Form& form)
         form.setText(box, "0");
     for (const app::LabelRef slot : resultSlots)
         form.setCaption(slot, {});
+    form.announce("已清零");
 }
 
 void command4Click(app::Form& form)

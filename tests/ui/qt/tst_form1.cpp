@@ -1,7 +1,10 @@
 // The main window as a user drives it: calculate, clear, select on click,
-// errors, focus, the boxes' view, the slots' menu, and its texts.
+// errors, focus, the boxes' view, the slots' menu, what a screen reader is
+// told, and its texts.
+#include <tests/support/announcements.h>
 #include <tests/support/modal_box.h>
 
+#include <app/qt/accessibility.h>
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
 #include <program/qt/qt_program.h>
@@ -22,6 +25,8 @@
 #include <QTimer>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(tests::Announcement)
 
 namespace {
 
@@ -118,7 +123,10 @@ private slots:
     void slotsShowTheirTextAsTooltip();
     void textsAreTheWindowsOwn_data();
     void textsAreTheWindowsOwn();
-    void boxesAndSlotsAreNamedForScreenReaders();
+    void labelsSayWhatTheyMean_data();
+    void labelsSayWhatTheyMean();
+    void outcomesAreAnnouncedWithoutMovingTheFocus_data();
+    void outcomesAreAnnouncedWithoutMovingTheFocus();
 
 private:
     void type(app::TextBoxRef box, const QString& text);
@@ -604,18 +612,85 @@ void Form1Test::textsAreTheWindowsOwn()
     QCOMPARE(form_->widget().windowTitle(), QStringLiteral("Tarvo"));
 }
 
-void Form1Test::boxesAndSlotsAreNamedForScreenReaders()
+void Form1Test::labelsSayWhatTheyMean_data()
 {
-    QCOMPARE(form_->textBox(Text1).accessibleName(), QStringLiteral("系数 a"));
-    QCOMPARE(form_->textBox(Text3).accessibleName(), QStringLiteral("系数 c"));
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");  // empty: hidden from screen readers
+    QTest::newRow("box") << "Text1"
+                         << "系数 a";
+    QTest::newRow("filled slot") << "Label8"
+                                 << "判别式 1";
+    QTest::newRow("root slot") << "Label5"
+                               << "x1 2";
+    QTest::newRow("radical") << "Label14"
+                             << "根号";
+    QTest::newRow("fraction bar") << "Label16"
+                                  << "除以";
+    QTest::newRow("x of x1") << "Label4(3)"
+                             << "x1";
+    QTest::newRow("subscript") << "Label2(2)"
+                               << "";
+    QTest::newRow("credit line") << "Label7"
+                                 << "设计者：Osmel$_$";
+}
+
+void Form1Test::labelsSayWhatTheyMean()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
     type(Text1, "1");
     type(Text2, "-3");
     type(Text3, "2");
     click(Command1);
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form_->label(Label5));
-    QVERIFY(root != nullptr);
-    QCOMPARE(root->text(QAccessible::Name), QStringLiteral("2"));  // the value stays readable
-    QCOMPARE(root->text(QAccessible::Description), QStringLiteral("x1 的值"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&form_->control(control.toStdString()));
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->state().invisible, name.isEmpty());
+    if (!name.isEmpty())
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+namespace {
+
+// Counts the times a widget is shown: each showing of the announcer is one announcement.
+class Shows : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
+}  // namespace
+
+void Form1Test::outcomesAreAnnouncedWithoutMovingTheFocus_data()
+{
+    QTest::addColumn<tests::Announcement>("announcement");
+    for (const tests::Announcement& announcement : tests::announcements)
+        QTest::newRow(announcement.name) << announcement;
+}
+
+void Form1Test::outcomesAreAnnouncedWithoutMovingTheFocus()
+{
+    QFETCH(tests::Announcement, announcement);
+    type(Text1, announcement.a);
+    type(Text2, announcement.b);
+    type(Text3, announcement.c);
+    QPushButton& button = form_->button(announcement.clear ? Command3 : Command1);
+    button.setFocus(Qt::TabFocusReason);
+    auto* announcer = form_->widget().findChild<app::qt::Announcer*>();
+    QVERIFY(announcer != nullptr);
+    Shows shows;
+    announcer->installEventFilter(&shows);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QCOMPARE(shows.count, 1);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(announcer);
+    QCOMPARE(accessible->role(), QAccessible::Notification);
+    QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(announcement.heard));
+    QCOMPARE(QApplication::focusWidget(), &button);
 }
 
 QTEST_MAIN(Form1Test)

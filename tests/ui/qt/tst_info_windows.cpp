@@ -7,6 +7,7 @@
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,8 @@ private slots:
     void captionsAreTheWindowsOwn_data();
     void captionsAreTheWindowsOwn();
     void programOutlivesTheMainWindowWhileHelpIsOpen();
+    void areReadWholeAndCloseOnEscape_data();
+    void areReadWholeAndCloseOnEscape();
 
 private:
     void click(app::ButtonRef button)
@@ -220,6 +223,40 @@ void InfoWindowsTest::captionsAreTheWindowsOwn()
     QCOMPARE(opened->widget().windowTitle(), title);
     QCOMPARE(static_cast<QLabel&>(opened->control(label.toStdString())).text(), caption);
     QCOMPARE(opened->widget().size(), QSize(304, 202));
+}
+
+void InfoWindowsTest::areReadWholeAndCloseOnEscape_data()
+{
+    QTest::addColumn<app::ButtonRef>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("help") << Command2 << "Form2"
+                          << "1.本计算器可解一元一次方程和一元二次方程\n2.不休要的数位请输入0\n"
+                             "3.系数的最大值为999\n4.个人能力有限，如有问题敬请谅解";
+    QTest::newRow("about") << Command4 << "Form3"
+                           << "更新日志\n v1.1.0\n1.首创根号显示！\n2.全新改版\n3.增加清零按钮\n"
+                              "如有问题请联系\n QQ：12345678\n E-mail：me@example.com";
+}
+
+// A screen reader reads a dialog's description as it opens; the main window is no such notice.
+void InfoWindowsTest::areReadWholeAndCloseOnEscape()
+{
+    QFETCH(app::ButtonRef, button);
+    QFETCH(QString, window);
+    QFETCH(QString, read);
+    click(button);
+    QPointer<QWidget> opened = openWindow(qPrintable(window));
+    QVERIFY(opened);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(opened);
+    QCOMPARE(accessible->role(), QAccessible::Dialog);
+    QCOMPARE(accessible->text(QAccessible::Description), read);
+    QVERIFY(QAccessible::queryAccessibleInterface(form_)->role() != QAccessible::Dialog);
+
+    QTest::keyClick(form_, Qt::Key_Escape);
+    QVERIFY(form_->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    QTest::keyClick(opened, Qt::Key_Escape);
+    QCOMPARE(openWindow(qPrintable(window)), nullptr);
 }
 
 QTEST_MAIN(InfoWindowsTest)

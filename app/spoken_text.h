@@ -1,0 +1,20 @@
+#pragma once
+
+#include "window_description.h"
+
+#include <string>
+#include <string_view>
+
+// What a screen reader hears of a window, the same on every backend.
+namespace app {
+
+// The accessible name of `label` while it shows `caption`: its
+// accessibleName, or the caption itself when it has none. A slot a handler
+// fills (a copyable label) says its value after its name: "判别式 1".
+std::string spokenName(const ControlDescription& label, std::string_view caption);
+
+// All that a notice window (isNotice) says: its labels' captions in table
+// order, lines separated by "\n", empty lines left out.
+std::string noticeText(const WindowDescription& window);
+
+}  // namespace app
