@@ -37,10 +37,9 @@ ErrorReport errorReport(const calc::RunTimeError& error, ErrorDescriber describe
 
 // Runs one handler to its end or to its first error, and returns the report of
 // that error. A calc::RunTimeError is reported with its number and what
-// `describe` says of its source;
-// running out of memory becomes error 7, an InvalidPropertyValue error 380,
-// and any other exception the internal error 51. The handler's locals are
-// released on the way out; nothing escapes.
+// `describe` says of its source; running out of memory becomes error 7, an
+// InvalidPropertyValue error 380, and any other exception the internal error
+// 51. The handler's locals are released on the way out; nothing escapes.
 std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler, ErrorDescriber describe) noexcept;
 
 }  // namespace app
