@@ -63,7 +63,7 @@ run: deps
 	build/release/program/qt/tarvo
 
 # PNGs of the main window (fresh, after 1, -3, 2 and after 1, 0, -2), Help and About, under Xvfb;
-# then the same windows of Tarvo.exe under Wine, as *-windows.png.
+# then those of Tarvo.exe under Wine but the calculated one, as *-windows.png.
 screenshot: deps
 	@scripts/install-deps screenshot
 	cmake --preset release

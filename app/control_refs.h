@@ -2,7 +2,6 @@
 
 #include "window_description.h"
 
-#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -60,24 +59,6 @@ consteval TextBoxRef textBoxIn(std::span<const ControlDescription> table, std::s
 consteval ButtonRef buttonIn(std::span<const ControlDescription> table, std::string_view name)
 {
     return detail::controlIn<ControlKind::Button>(table, name);
-}
-
-// Members 0 to Count-1 of the label array `base`, by their names in `table`.
-template <std::size_t Count>
-consteval std::array<LabelRef, Count> labelArrayIn(std::span<const ControlDescription> table, std::string_view base)
-{
-    std::array<LabelRef, Count> members{};
-    for (std::size_t index = 0; index < Count; ++index) {
-        for (const ControlDescription& control : table) {
-            const std::string_view name = control.name;
-            if (name.size() == base.size() + 3 && name.starts_with(base) && name[base.size()] == '(' &&
-                name[base.size() + 1] == char('0' + index) && name.back() == ')')
-                members[index] = detail::controlIn<ControlKind::Label>(table, name);
-        }
-        if (members[index].name.empty())
-            detail::controlMissingOrOfAnotherKind();
-    }
-    return members;
 }
 
 }  // namespace app

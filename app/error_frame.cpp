@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <new>
 #include <string_view>
-#include <type_traits>
-#include <variant>
 
 namespace app {
 namespace {
@@ -29,37 +27,22 @@ constexpr std::array descriptions{
     Described{invalidPropertyValueErrorNumber, "无效的属性值"},
 };
 
-// By calc::Coefficient: A, B, C.
-constexpr std::array<std::string_view, 3> coefficientNames{"a", "b", "c"};
-
-// One sentence on what the error came from; empty when it is not known.
-std::string sourceText(const calc::ErrorSource& source)
-{
-    return std::visit(
-        [](const auto& from) -> std::string {
-            using From = std::decay_t<decltype(from)>;
-            if constexpr (std::is_same_v<From, calc::CoefficientText>)
-                return "系数 " + std::string(coefficientNames.at(std::size_t(from.coefficient))) + " 的输入“" +
-                       from.text + "”无法转换为整数。";
-            else if constexpr (std::is_same_v<From, calc::DiscriminantRange>)
-                return "判别式 b² − 4ac 超出了整数范围。";
-            else
-                return {};
-        },
-        source);
-}
-
 // Building the report may itself run out of memory; the number alone then has to do.
-template <typename Error>
-std::optional<ErrorReport> reportOf(const Error& error) noexcept
+std::optional<ErrorReport> reportOf(int number) noexcept
 {
     try {
-        return errorReport(error);
+        return errorReport(number);
     } catch (...) {
-        if constexpr (std::is_same_v<Error, int>)
-            return ErrorReport{error, {}, {}};
-        else
-            return ErrorReport{error.number(), {}, {}};
+        return ErrorReport{number, {}, {}};
+    }
+}
+
+std::optional<ErrorReport> reportOf(const calc::RunTimeError& error, ErrorDescriber describe) noexcept
+{
+    try {
+        return errorReport(error, describe);
+    } catch (...) {
+        return ErrorReport{error.number(), {}, {}};
     }
 }
 
@@ -79,22 +62,22 @@ ErrorReport errorReport(int number)
     return {number, "运行时错误 '" + calc::formatInteger(number) + "':\n\n" + errorDescription(number), {}};
 }
 
-ErrorReport errorReport(const calc::RunTimeError& error)
+ErrorReport errorReport(const calc::RunTimeError& error, ErrorDescriber describe)
 {
     ErrorReport report = errorReport(error.number());
-    if (const std::string source = sourceText(error.source()); !source.empty())
+    if (const std::string source = describe ? describe(error) : std::string(); !source.empty())
         report.text += "\n\n" + source;
     report.source = error.source();
     return report;
 }
 
-std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler) noexcept
+std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler, ErrorDescriber describe) noexcept
 {
     try {
         handler();
         return std::nullopt;
     } catch (const calc::RunTimeError& error) {
-        return reportOf(error);
+        return reportOf(error, describe);
     } catch (const InvalidPropertyValue&) {
         return reportOf(invalidPropertyValueErrorNumber);
     } catch (const std::bad_alloc&) {

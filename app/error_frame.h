@@ -7,7 +7,8 @@
 #include <string>
 
 // The error frame of a handler: which error becomes which number, and the
-// Chinese text that reports it.
+// Chinese text that reports it. What a calculation error came from is the
+// windows' to say, through the describer they supply.
 namespace app {
 
 // Error numbers of failures that are not the calculation's own.
@@ -27,15 +28,18 @@ std::string errorDescription(int number);
 // The report of an error number: "运行时错误 '13':\n\n类型不匹配".
 ErrorReport errorReport(int number);
 
-// The same, then a sentence on the coefficient whose text failed ("系数 b 的输入
-// “abc”无法转换为整数。") or on the discriminant that overflowed.
-ErrorReport errorReport(const calc::RunTimeError& error);
+// The sentence on what `error` came from, or empty when there is none to say.
+using ErrorDescriber = std::string (*)(const calc::RunTimeError& error);
+
+// The report of the error's number, then the describer's sentence on its
+// source, if any. `describe` may be nullptr.
+ErrorReport errorReport(const calc::RunTimeError& error, ErrorDescriber describe);
 
 // Runs one handler to its end or to its first error, and returns the report of
-// that error. A calc::RunTimeError is reported with its number and source;
-// running out of memory becomes error 7, an InvalidPropertyValue error 380,
-// and any other exception the internal error 51. The handler's locals are
-// released on the way out; nothing escapes.
-std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler) noexcept;
+// that error. A calc::RunTimeError is reported with its number and what
+// `describe` says of its source; running out of memory becomes error 7, an
+// InvalidPropertyValue error 380, and any other exception the internal error
+// 51. The handler's locals are released on the way out; nothing escapes.
+std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler, ErrorDescriber describe) noexcept;
 
 }  // namespace app

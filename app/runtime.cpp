@@ -71,7 +71,8 @@ NativeWindow* Runtime::openWindow(std::string_view windowName) const
 
 void Runtime::runHandler(Instance& instance, ClickHandler handler)
 {
-    const auto report = runInErrorFrame([&] { handler(instance.window()); });
+    const auto report =
+        runInErrorFrame([&] { handler(instance.window()); }, instance.windowClass().describeErrorSource);
     if (!report)
         return;
     toolkit_.showErrorReport(report->text);

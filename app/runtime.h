@@ -15,7 +15,8 @@
 //
 //     Runtime runtime(toolkit, ui::projectWindows());
 //     runtime.showWindow(ui::startupWindow);
-//     toolkit.run();  // the backend's event loop, until Toolkit::quit
+//
+// then runs the backend's own event loop, which Toolkit::quit ends.
 namespace app {
 
 class Runtime final : public Shell {

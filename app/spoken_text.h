@@ -10,7 +10,7 @@ namespace app {
 
 // The accessible name of `label` while it shows `caption`: its
 // accessibleName, or the caption itself when it has none. A slot a handler
-// fills (a copyable label) says its value after its name: "判别式 1".
+// fills (a copyable label) says its value after its name: "x1 2".
 std::string spokenName(const ControlDescription& label, std::string_view caption);
 
 // All that a notice window (isNotice) says: its labels' captions in table

@@ -31,6 +31,7 @@ using ErrorFollowUp = void (*)(NativeWindow& window, const ErrorReport& report);
 struct WindowClass {
     const WindowDescription* description = nullptr;
     std::span<const ClickBinding> clicks{};
+    ErrorDescriber describeErrorSource = nullptr;
     ErrorFollowUp afterErrorReport = nullptr;
 };
 

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <type_traits>
-#include <variant>
 
 #include "calc/conversions.h"
 #include "calc/rounded_root.h"
@@ -45,19 +43,6 @@ QuadraticRoots quadraticRoots(std::int32_t discriminant, std::int32_t a, std::in
 }
 
 }  // namespace
-
-std::optional<std::string_view> messageOf(const SolveOutcome& outcome)
-{
-    return std::visit(
-        [](const auto& kind) -> std::optional<std::string_view> {
-            using Kind = std::decay_t<decltype(kind)>;
-            if constexpr (std::is_same_v<Kind, QuadraticRoots> || std::is_same_v<Kind, LinearRoot>)
-                return std::nullopt;
-            else
-                return Kind::message;
-        },
-        outcome);
-}
 
 SolveOutcome solveEquation(Coefficients coefficients)
 {

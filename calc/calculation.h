@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -52,9 +51,6 @@ struct NoRealRoots {
 
 // The kind of a result is the alternative it holds.
 using SolveOutcome = std::variant<QuadraticRoots, LinearRoot, AnyRealNumber, NoSolution, NoRealRoots>;
-
-// The message of the three kinds that show one in a message box; none otherwise.
-std::optional<std::string_view> messageOf(const SolveOutcome& outcome);
 
 // Solves a*x^2 + b*x + c = 0. The discriminant is computed in 32-bit integers
 // in the order p = 4*a, q = p*c, r = b*b, d = r - q; the first of these whose

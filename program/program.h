@@ -9,6 +9,7 @@ namespace program {
 
 // Tarvo's windows on one toolkit backend: the toolkit, and the shell over the
 // project's windows. The backend's event loop ends when the last window closes.
+// A template so that each program hands out its own backend's windows.
 template <typename Toolkit, typename Window>
 class Program {
 public:
@@ -22,10 +23,11 @@ public:
     }
 
     // The open instance of the window named `windowName`, or nullptr.
+    // Throws std::bad_cast should the toolkit ever make another kind of window.
     Window* openWindow(std::string_view windowName) const
     {
-        // The toolkit makes every window of this program.
-        return static_cast<Window*>(runtime_.openWindow(windowName));
+        app::NativeWindow* open = runtime_.openWindow(windowName);
+        return open == nullptr ? nullptr : &dynamic_cast<Window&>(*open);
     }
 
 private:

@@ -8,7 +8,7 @@
 
 namespace app::qt {
 
-// Coefficients are typed straight in: an input method's candidates and
+// Numbers are typed straight in: an input method's candidates and
 // full-width forms have no place here.
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {

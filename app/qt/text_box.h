@@ -8,7 +8,7 @@ namespace app::qt {
 
 // A single-line text box that reports a click once the click has placed the
 // caret, so that a click handler may select the text without the click
-// undoing it. Every box of the program holds a coefficient: it takes no
+// undoing it. Every box of the program holds a number: it takes no
 // input method.
 class TextBox : public QLineEdit {
     Q_OBJECT

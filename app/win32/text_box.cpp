@@ -54,7 +54,7 @@ TextBox::TextBox(HWND parent, int id, const ControlDescription& description, REC
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr)
         throw std::runtime_error("cannot create a text box");
-    // Coefficients are typed straight in: an input method's candidates and
+    // Numbers are typed straight in: an input method's candidates and
     // full-width forms have no place here.
     ImmAssociateContextEx(handle_, nullptr, 0);
     SetWindowSubclass(handle_, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));

@@ -10,7 +10,7 @@
 // A text box: a single-line EDIT control holding at most its description's
 // number of characters, typed or pasted (a surrogate pair counts as one and is
 // never split), each edit undoable, that reports a click once the click has
-// placed the caret. Every box of the program holds a coefficient: it takes no
+// placed the caret. Every box of the program holds a number: it takes no
 // input method, and shows a text that fits from its first character.
 namespace app::win32 {
 

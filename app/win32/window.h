@@ -40,7 +40,6 @@ public:
     Window& operator=(const Window&) = delete;
 
     HWND handle() const { return handle_; }
-    std::string_view name() const { return description_.name; }
     unsigned dpi() const { return dpi_; }
 
     // The control's window; throws std::out_of_range for a name the window lacks.

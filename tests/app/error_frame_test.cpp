@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,11 @@ struct Raised {
     const char* description;
 };
 
+void PrintTo(const Raised& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 class ErrorFrame : public testing::TestWithParam<Raised> {};
 
 TEST_P(ErrorFrame, EndsTheHandlerAndReportsTheNumberAndDescription)
@@ -30,11 +36,13 @@ TEST_P(ErrorFrame, EndsTheHandlerAndReportsTheNumberAndDescription)
     const Raised& raised = GetParam();
     int released = 0;
     bool ranOn = false;
-    const auto report = app::runInErrorFrame([&] {
-        const std::shared_ptr<int> held(nullptr, [&](int*) { ++released; });
-        raised.raise();
-        ranOn = true;
-    });
+    const auto report = app::runInErrorFrame(
+        [&] {
+            const std::shared_ptr<int> held(nullptr, [&](int*) { ++released; });
+            raised.raise();
+            ranOn = true;
+        },
+        nullptr);
     ASSERT_TRUE(report.has_value());
     EXPECT_FALSE(ranOn);
     EXPECT_EQ(released, 1);
@@ -59,8 +67,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ErrorFrame, AHandlerWithoutErrorHasNoReport)
 {
-    EXPECT_FALSE(app::runInErrorFrame([] {}).has_value());
+    EXPECT_FALSE(app::runInErrorFrame([] {}, nullptr).has_value());
 }
+
+struct Described {
+    const char* name;
+    app::ErrorDescriber describe;
+    const char* text;
+};
+
+void PrintTo(const Described& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ErrorSource : public testing::TestWithParam<Described> {};
+
+TEST_P(ErrorSource, TheDescribersSentenceEndsTheReport)
+{
+    const auto report = app::runInErrorFrame([] { throw RunTimeError::overflow().from(calc::DiscriminantRange{}); },
+                                             GetParam().describe);
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->text, GetParam().text);
+    EXPECT_TRUE(report->source == calc::ErrorSource(calc::DiscriminantRange{}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Describers, ErrorSource,
+                         testing::Values(Described{"sentence", [](const RunTimeError&) { return std::string("S"); },
+                                                   "运行时错误 '6':\n\n溢出\n\nS"},
+                                         Described{"nothing_to_say", [](const RunTimeError&) { return std::string(); },
+                                                   "运行时错误 '6':\n\n溢出"},
+                                         Described{"no_describer", nullptr, "运行时错误 '6':\n\n溢出"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ErrorFrame, AnUnknownNumberIsDescribedAsUnknown)
 {

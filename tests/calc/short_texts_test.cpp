@@ -74,7 +74,7 @@ std::string shown(Solve solve)
             return "Q " + q->discriminantText + " " + q->bText + " " + q->twoAText + " " + q->x1Text + " " + q->x2Text;
         if (const auto* l = std::get_if<calc::LinearRoot>(&outcome))
             return "L " + l->rootText;
-        return "M " + std::string(*calc::messageOf(outcome));
+        return "M " + std::to_string(outcome.index());
     } catch (const RunTimeError& e) {
         return "E " + std::to_string(e.number());
     }

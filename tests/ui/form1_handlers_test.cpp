@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ struct Calculation {
     const char* c;
     Operations writes;  // after the three reads
 };
+
+void PrintTo(const Calculation& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class Calculate : public testing::TestWithParam<Calculation> {};
 
@@ -72,6 +78,11 @@ struct Failure {
     const char* c;
     int number;
 };
+
+void PrintTo(const Failure& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class CalculateFails : public testing::TestWithParam<Failure> {};
 
@@ -125,6 +136,11 @@ struct Selection {
     const char* text;
     Operations operations;
 };
+
+void PrintTo(const Selection& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class SelectOnClick : public testing::TestWithParam<Selection> {};
 

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "error_source_sentence.h"
 #include "form1_description.h"
 #include "form1_handlers.h"
 
@@ -21,7 +22,8 @@ constexpr std::array clicks{
 
 const app::WindowClass& form1Class()
 {
-    static constexpr app::WindowClass windowClass{&form1Description, clicks, focusFailedCoefficient};
+    static constexpr app::WindowClass windowClass{&form1Description, clicks, errorSourceSentence,
+                                                  focusFailedCoefficient};
     return windowClass;
 }
 

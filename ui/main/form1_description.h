@@ -181,10 +181,6 @@ inline constexpr app::ButtonRef Command1 = app::buttonIn(form1Controls, "Command
 inline constexpr app::ButtonRef Command2 = app::buttonIn(form1Controls, "Command2");
 inline constexpr app::ButtonRef Command3 = app::buttonIn(form1Controls, "Command3");
 inline constexpr app::ButtonRef Command4 = app::buttonIn(form1Controls, "Command4");
-inline constexpr app::LabelRef Label1 = app::labelIn(form1Controls, "Label1");
-inline constexpr auto Label2 = app::labelArrayIn<3>(form1Controls, "Label2");
-inline constexpr auto Label3 = app::labelArrayIn<7>(form1Controls, "Label3");
-inline constexpr auto Label4 = app::labelArrayIn<4>(form1Controls, "Label4");
 inline constexpr app::LabelRef Label5 = app::labelIn(form1Controls, "Label5");
 inline constexpr app::LabelRef Label6 = app::labelIn(form1Controls, "Label6");
 inline constexpr app::LabelRef Label7 = app::labelIn(form1Controls, "Label7");
@@ -195,10 +191,6 @@ inline constexpr app::LabelRef Label11 = app::labelIn(form1Controls, "Label11");
 inline constexpr app::LabelRef Label12 = app::labelIn(form1Controls, "Label12");
 inline constexpr app::LabelRef Label13 = app::labelIn(form1Controls, "Label13");
 inline constexpr app::LabelRef Label14 = app::labelIn(form1Controls, "Label14");
-inline constexpr app::LabelRef Label15 = app::labelIn(form1Controls, "Label15");
-inline constexpr app::LabelRef Label16 = app::labelIn(form1Controls, "Label16");
-inline constexpr app::LabelRef Label17 = app::labelIn(form1Controls, "Label17");
-inline constexpr auto Label18 = app::labelArrayIn<2>(form1Controls, "Label18");
 
 // The roles the handlers fill.
 inline constexpr std::array coefficientBoxes{Text1, Text2, Text3};  // a, b, c

@@ -1,7 +1,7 @@
 // Shows Tarvo's windows as the program does, opens Help and About through the
 // main window's buttons and copies each window from the screen:
-// form1-windows.bmp, help-windows.bmp and about-windows.bmp in the directory
-// given as the only argument.
+// form1-windows.bmp, form1-long-roots-windows.bmp (1, 0, -2), help-windows.bmp
+// and about-windows.bmp in the directory given as the only argument.
 #include <app/win32/startup.h>
 #include <app/win32/window.h>
 #include <program/win32/win32_program.h>

@@ -1,0 +1,43 @@
+// The sentence that says what a calculation error came from.
+#include <calc/run_time_error.h>
+#include <ui/main/error_source_sentence.h>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+using calc::RunTimeError;
+
+struct Source {
+    const char* name;
+    RunTimeError error;
+    const char* sentence;
+};
+
+void PrintTo(const Source& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ErrorSourceSentence : public testing::TestWithParam<Source> {};
+
+TEST_P(ErrorSourceSentence, NamesTheCoefficientAndItsTextOrTheDiscriminant)
+{
+    EXPECT_EQ(ui::main::errorSourceSentence(GetParam().error), GetParam().sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ErrorSourceSentence,
+    testing::Values(Source{"a", RunTimeError::typeMismatch().from(calc::CoefficientText{calc::Coefficient::A, "x"}),
+                           "系数 a 的输入“x”无法转换为整数。"},
+                    Source{"c", RunTimeError::overflow().from(calc::CoefficientText{calc::Coefficient::C, "9e9"}),
+                           "系数 c 的输入“9e9”无法转换为整数。"},
+                    Source{"discriminant", RunTimeError::overflow().from(calc::DiscriminantRange{}),
+                           "判别式 b² − 4ac 超出了整数范围。"},
+                    Source{"unknown", RunTimeError::overflow(), ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
