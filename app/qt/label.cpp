@@ -1,6 +1,8 @@
 #include "label.h"
 
-#include <app/caption_lines.h>
+#include "text_units.h"
+
+#include <app/text.h>
 
 #include <QAccessible>
 #include <QAction>
@@ -11,24 +13,11 @@
 
 #include <cmath>
 #include <string_view>
-#include <vector>
 
 namespace app::qt {
 namespace {
 
-constexpr double namedFaceAscent = 0.86;    // em
-constexpr double namedFaceLineStep = 1.15;  // em: their 1 em, and room for the taller substitutes
-constexpr double inkOverhang = 0.25;        // em, above and left of the label
-
-struct PlacedLine {
-    QString text;
-    double baseline;  // from the label's top
-};
-
-struct CaptionLayout {
-    std::vector<PlacedLine> lines;
-    bool cutOff = false;
-};
+constexpr double inkOverhang = 0.25;  // em, above and left of the label
 
 double emOf(const QFont& font, const QFontMetricsF& metrics)
 {
@@ -38,27 +27,12 @@ double emOf(const QFont& font, const QFontMetricsF& metrics)
 CaptionLayout layOut(const Label& label)
 {
     const QFontMetricsF metrics(label.font(), &label);
-    const double em = emOf(label.font(), metrics);
-    const QSize area = label.size();
-    CaptionLayout layout;
-    double baseline = namedFaceAscent * em;
-    for (const QString& paragraph : label.text().split(QLatin1Char('\n'))) {
-        const std::u16string_view units(QStringView(paragraph).utf16(), std::size_t(paragraph.size()));
-        const auto widthOf = [&](std::size_t begin, std::size_t end) {
-            return metrics.horizontalAdvance(paragraph.sliced(qsizetype(begin), qsizetype(end - begin)));
-        };
-        for (const CaptionLine& line : breakCaptionLines(units, area.width(), widthOf)) {
-            if (baseline - namedFaceAscent * em >= area.height()) {
-                layout.cutOff = true;
-                return layout;
-            }
-            layout.cutOff = layout.cutOff || widthOf(line.begin, line.end) > area.width();
-            const QString text = paragraph.sliced(qsizetype(line.begin), qsizetype(line.end - line.begin));
-            layout.lines.push_back({text, baseline});
-            baseline += namedFaceLineStep * em;
-        }
-    }
-    return layout;
+    const QString caption = label.text();
+    const auto widthOf = [&](std::size_t begin, std::size_t end) {
+        return metrics.horizontalAdvance(caption.sliced(qsizetype(begin), qsizetype(end - begin)));
+    };
+    const CaptionArea area{double(label.width()), double(label.height()), emOf(label.font(), metrics)};
+    return layOutCaption(unitsOf(caption), area, widthOf);
 }
 
 }  // namespace
@@ -84,9 +58,12 @@ void Label::setDrawnOnly()
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
-bool Label::isCutOff() const
+void Label::setCaption(const QString& caption)
 {
-    return layOut(*this).cutOff;
+    setText(caption);
+    source_ = CaptionSource::Handler;
+    const std::u16string_view tooltip = captionTooltip(unitsOf(caption), source_, layOut(*this));
+    setToolTip(QString::fromUtf16(tooltip.data(), qsizetype(tooltip.size())));
 }
 
 void Label::offerCopy()
@@ -116,8 +93,10 @@ void Label::paintCaption(QPainter& painter) const
     painter.translate(pos());
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
-    for (const PlacedLine& line : layOut(*this).lines)
-        painter.drawText(QPointF(0, line.baseline), line.text);
+    const QString caption = text();
+    for (const CaptionLine& line : layOut(*this).lines)
+        painter.drawText(QPointF(0, line.baseline),
+                         caption.sliced(qsizetype(line.begin), qsizetype(line.end - line.begin)));
     painter.restore();
 }
 

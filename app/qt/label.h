@@ -1,5 +1,7 @@
 #pragma once
 
+#include <app/text.h>
+
 #include <QLabel>
 
 class QAction;
@@ -7,16 +9,10 @@ class QPainter;
 
 namespace app::qt {
 
-// A caption: plain text from the top-left corner, broken into lines only after
-// blanks and between Chinese characters (caption_lines.h), cut off at the
-// label's right and bottom edges, never growing.
-//
-// Lines are laid out with the metrics of the named Chinese faces: the first
-// baseline 0.86 em below the top, each further line 1.15 em lower. The CJK faces
-// that stand in for them have a taller ascent and line spacing, which would push
-// captions out of labels sized for the named faces. Their glyphs may still reach
-// a little above or left of the label (the radical sign's bar, an italic's
-// slant); that ink is kept.
+// A caption: plain text from the top-left corner, laid out by the shared
+// rules of app/text.h, cut off at the label's right and bottom edges, never
+// growing. Glyphs may still reach a little above or left of the label (the
+// radical sign's bar, an italic's slant); that ink is kept.
 //
 // The window's LabelLayer paints the background and the caption; the widget
 // itself is transparent and only takes the mouse: tooltips, context menus.
@@ -32,9 +28,8 @@ public:
     // Where the caption's ink may fall, in the parent's coordinates.
     QRect inkArea() const;
 
-    // Whether part of the caption is not shown: a line wider than the label,
-    // or a line that starts below its bottom edge.
-    bool isCutOff() const;
+    // A handler's caption, with the tooltip the shared rule gives it.
+    void setCaption(const QString& caption);
 
     // A context menu with "复制", which copies the whole caption, cut off or
     // not; greyed while the caption is empty.
@@ -50,6 +45,7 @@ protected:
 
 private:
     QString announcedCaption_;  // the caption whose ink area the parent last repainted
+    CaptionSource source_ = CaptionSource::Table;
     QAction* copy_ = nullptr;
     bool drawnOnly_ = false;
 };

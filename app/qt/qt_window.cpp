@@ -1,14 +1,15 @@
 #include "qt_window.h"
 
 #include "accessibility.h"
-#include "code_point_limit.h"
 #include "label.h"
 #include "text_box.h"
+#include "text_units.h"
 #include "window_builder.h"
 #include "window_widget.h"
 
 #include <app/form.h>
 #include <app/spoken_text.h>
+#include <app/text.h>
 
 #include <QPushButton>
 
@@ -92,7 +93,7 @@ void QtWindow::setSelStart(TextBoxRef box, int start)
     if (start < 0)
         throw InvalidPropertyValue("a selection cannot start before the text");
     QLineEdit& edit = textBox(box);
-    edit.setCursorPosition(int(CodePointLimit::leadingCharacters(edit.text(), start).size()));
+    edit.setCursorPosition(int(unitOffset(unitsOf(edit.text()), start)));
 }
 
 void QtWindow::setSelLength(TextBoxRef box, int length)
@@ -101,19 +102,14 @@ void QtWindow::setSelLength(TextBoxRef box, int length)
         throw InvalidPropertyValue("a selection cannot have a negative length");
     QLineEdit& edit = textBox(box);
     const int start = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
-    const QString text = edit.text();
-    const int startCharacters = CodePointLimit::characterCount(QStringView(text).left(start));
-    const qsizetype end = CodePointLimit::leadingCharacters(text, startCharacters + length).size();
-    edit.setSelection(start, int(end - start));
+    const auto end = int(selectionEnd(unitsOf(edit.text()), std::size_t(start), length));
+    edit.setSelection(start, end - start);
 }
 
-// A slot's tooltip shows its whole text, but only when the slot cuts it off.
 void QtWindow::setCaption(LabelRef label, std::string_view caption)
 {
     Label& widget = this->label(label);
-    const QString text = fromUtf8(caption);
-    widget.setText(text);
-    widget.setToolTip(widget.isCutOff() ? text : QString());
+    widget.setCaption(fromUtf8(caption));
     const auto described = std::ranges::find(description_.controls, label.name, &ControlDescription::name);
     if (!described->accessibleName.empty())
         widget.setAccessibleName(QString::fromStdString(spokenName(*described, caption)));

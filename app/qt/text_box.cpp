@@ -1,12 +1,33 @@
 #include "text_box.h"
 
-#include "code_point_limit.h"
+#include "text_units.h"
+
+#include <app/text.h>
 
 #include <QMouseEvent>
+#include <QValidator>
 
 #include <utility>
 
 namespace app::qt {
+namespace {
+
+// Refuses an edit that would take the box beyond its limit, whole, so that
+// the box undoes it and keeps its undo history.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+
+    State validate(QString& input, int&) const override
+    {
+        return characterCount(unitsOf(input)) <= limit_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+};
+
+}  // namespace
 
 // Numbers are typed straight in: an input method's candidates and
 // full-width forms have no place here.
@@ -26,7 +47,7 @@ QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
 void TextBox::setCharacterLimit(int limit)
 {
     limit_ = limit;
-    setValidator(new CodePointLimit(limit, this));
+    setValidator(new CharacterLimit(limit, this));
 }
 
 // Every edit a user makes arrives as an event; once the box has undone a
@@ -55,11 +76,10 @@ void TextBox::insertWhatFits()
     if (!refused.startsWith(before) || !refused.endsWith(after))
         return;  // not an insertion there: leave the refusal as it is
     const QStringView inserted = QStringView(refused).sliced(start, insertedSize);
-    const int room = limit_ - CodePointLimit::characterCount(current) +
-                     CodePointLimit::characterCount(QStringView(current).sliced(start, replaced));
-    const QStringView fits = CodePointLimit::leadingCharacters(inserted, room);
-    if (!fits.isEmpty())
-        insert(fits.toString());
+    const std::size_t fits =
+        fittingUnits(unitsOf(current), std::size_t(start), std::size_t(start + replaced), unitsOf(inserted), limit_);
+    if (fits > 0)
+        insert(inserted.first(qsizetype(fits)).toString());
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)

@@ -1,12 +1,12 @@
 #include "label.h"
 
 #include "accessibility.h"
-#include "caption_layout.h"
 #include "clipboard.h"
 #include "utf16.h"
 #include "window_text.h"
 
 #include <app/spoken_text.h>
+#include <app/text.h>
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -14,52 +14,27 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace app::win32 {
 namespace {
 
-constexpr double namedFaceAscent = 0.86;             // em
-constexpr double namedFaceLineStep = 1.15;           // em
 constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs a fixed dark text
 constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
 constexpr UINT copyCommand = 1;
 
-struct Line {
-    std::wstring_view text;
-    int baseline = 0;
-};
-
-struct Layout {
-    std::vector<Line> lines;  // only those that start inside the label
-    bool cutOff = false;
-};
-
 // Lays the caption out in the font selected into `dc`.
-Layout layOut(HDC dc, std::wstring_view caption, int width, int height)
+CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, int width, int height)
 {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    const double em = metrics.tmHeight - metrics.tmInternalLeading;
-    auto measure = [dc](std::wstring_view text) {
+    const auto widthOf = [dc, caption](std::size_t begin, std::size_t end) {
         SIZE size{};
-        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-        return static_cast<int>(size.cx);
+        GetTextExtentPoint32W(dc, caption.data() + begin, static_cast<int>(end - begin), &size);
+        return static_cast<double>(size.cx);
     };
-    Layout layout;
-    double baseline = namedFaceAscent * em;
-    for (const std::wstring_view line : breakCaption(caption, width, measure)) {
-        const int top = static_cast<int>(std::lround(baseline - namedFaceAscent * em));
-        if (top >= height) {
-            layout.cutOff = true;
-            break;
-        }
-        if (measure(line) > width)
-            layout.cutOff = true;
-        layout.lines.push_back({line, static_cast<int>(std::lround(baseline))});
-        baseline += namedFaceLineStep * em;
-    }
-    return layout;
+    const CaptionArea area{static_cast<double>(width), static_cast<double>(height),
+                           static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading)};
+    return layOutCaption(unitsOf(caption), area, widthOf);
 }
 
 class FontInDc {
@@ -99,18 +74,18 @@ Label::~Label()
         DestroyWindow(tooltip_);
 }
 
-bool Label::isCutOff() const
+CaptionLayout Label::layOut() const
 {
     RECT area{};
     GetClientRect(handle_, &area);
     HDC dc = GetDC(handle_);
-    bool cutOff = false;
+    CaptionLayout layout;
     {
         const FontInDc selected(dc, fontOf(handle_));
-        cutOff = layOut(dc, windowText(handle_), area.right, area.bottom).cutOff;
+        layout = layOutInDc(dc, windowText(handle_), area.right, area.bottom);
     }
     ReleaseDC(handle_, dc);
-    return cutOff;
+    return layout;
 }
 
 void Label::paint(const DRAWITEMSTRUCT& item) const
@@ -126,9 +101,10 @@ void Label::paint(const DRAWITEMSTRUCT& item) const
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextAlign(item.hDC, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
     const std::wstring caption = windowText(handle_);
-    for (const auto& [text, baseline] : layOut(item.hDC, caption, area.right - area.left, area.bottom - area.top).lines)
-        ExtTextOutW(item.hDC, area.left, area.top + baseline, ETO_CLIPPED, &area, text.data(),
-                    static_cast<UINT>(text.size()), nullptr);
+    const CaptionLayout layout = layOutInDc(item.hDC, caption, area.right - area.left, area.bottom - area.top);
+    for (const CaptionLine& line : layout.lines)
+        ExtTextOutW(item.hDC, area.left, area.top + static_cast<int>(std::lround(line.baseline)), ETO_CLIPPED, &area,
+                    caption.data() + line.begin, static_cast<UINT>(line.end - line.begin), nullptr);
 }
 
 void Label::refresh()
@@ -141,11 +117,9 @@ void Label::refresh()
 
 void Label::updateTooltip()
 {
-    if (!backColour_)
-        return;
     const std::wstring caption = windowText(handle_);
-    const bool cutOff = isCutOff();
-    if (tooltip_ == nullptr && !cutOff)
+    const std::wstring tip = wideOf(captionTooltip(unitsOf(caption), source_, layOut()));
+    if (tooltip_ == nullptr && tip.empty())
         return;
     if (tooltip_ == nullptr) {
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
@@ -166,9 +140,9 @@ void Label::updateTooltip()
     tool.cbSize = sizeof tool;
     tool.hwnd = GetParent(handle_);
     tool.uId = reinterpret_cast<UINT_PTR>(handle_);
-    tool.lpszText = const_cast<wchar_t*>(cutOff ? caption.c_str() : L"");
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tooltip_, TTM_ACTIVATE, cutOff ? TRUE : FALSE, 0);
+    SendMessageW(tooltip_, TTM_ACTIVATE, tip.empty() ? FALSE : TRUE, 0);
 }
 
 // At the mouse (labels never have the focus); greyed on an empty caption.
@@ -194,6 +168,8 @@ LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, L
         label->showCopyMenu(lParam);
         return 0;
     }
+    if (message == WM_SETTEXT)  // the table's caption went in with the control
+        label->source_ = CaptionSource::Handler;
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_SETTEXT || message == WM_SETFONT)
         label->refresh();

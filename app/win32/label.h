@@ -1,21 +1,17 @@
 #pragma once
 
+#include <app/text.h>
 #include <app/window_description.h>
 
 #include <windows.h>
 
 #include <optional>
 
-// A label: an owner-drawn STATIC control that draws its caption left-aligned
-// from the top-left corner, broken at blanks and between Chinese characters
-// and cut off at its edges, on its back colour or the window's face colour.
-// A label with a back colour is a slot the handlers fill: when its caption is
-// cut off, a tooltip shows the whole of it. A copyable label's context menu
-// copies its whole caption.
-//
-// Lines are laid out with the metrics of the named Chinese faces, as in the
-// Qt backend: the first baseline 0.86 em below the top, each further line
-// 1.15 em lower, whatever face stands in for the named one.
+// A label: an owner-drawn STATIC control that draws its caption from the
+// top-left corner, laid out by the shared rules of app/text.h, on its back
+// colour or the window's face colour. A caption that a handler sets shows
+// whole in a tooltip while the label cuts it off. A copyable label's context
+// menu copies its whole caption.
 namespace app::win32 {
 
 class Label {
@@ -34,8 +30,8 @@ public:
 
     void paint(const DRAWITEMSTRUCT& item) const;
 
-    // Whether the caption, laid out at the current size and font, is cut off.
-    bool isCutOff() const;
+    // The caption laid out at the current size and font.
+    CaptionLayout layOut() const;
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -46,6 +42,7 @@ private:
     HWND handle_ = nullptr;
     const ControlDescription& description_;
     std::optional<Rgb> backColour_;
+    CaptionSource source_ = CaptionSource::Table;
     HWND tooltip_ = nullptr;  // made on the first cut-off caption
 };
 

@@ -1,9 +1,10 @@
 #include "text_box.h"
 
-#include "character_limit.h"
 #include "clipboard.h"
 #include "utf16.h"
 #include "window_text.h"
+
+#include <app/text.h>
 
 #include <commctrl.h>
 #include <imm.h>
@@ -72,7 +73,7 @@ std::wstring_view TextBox::fitting(std::wstring_view inserted) const
     DWORD start = 0;
     DWORD end = 0;
     DefSubclassProc(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return fittingInsertion(windowText(handle_), start, end, inserted, maxLength_);
+    return inserted.substr(0, fittingUnits(unitsOf(windowText(handle_)), start, end, unitsOf(inserted), maxLength_));
 }
 
 // What fits goes in as one replacement of the selection, which the box can

@@ -1,11 +1,11 @@
 #include "win32_window.h"
 
-#include "character_limit.h"
 #include "utf16.h"
 #include "window.h"
 #include "window_text.h"
 
 #include <app/form.h>
+#include <app/text.h>
 
 #include <string>
 
@@ -54,7 +54,7 @@ void Win32Window::setSelStart(TextBoxRef box, int start)
     if (start < 0)
         throw InvalidPropertyValue("a selection cannot start before the text");
     const HWND edit = control(box.name);
-    const auto caret = static_cast<WPARAM>(offsetAfterCharacters(windowText(edit), start));
+    const auto caret = static_cast<WPARAM>(unitOffset(unitsOf(windowText(edit)), start));
     SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
@@ -65,13 +65,11 @@ void Win32Window::setSelLength(TextBoxRef box, int length)
     const HWND edit = control(box.name);
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    const std::wstring text = windowText(edit);
-    const int startCharacters = characterCount(std::wstring_view(text).substr(0, start));
-    const auto end = static_cast<LPARAM>(offsetAfterCharacters(text, startCharacters + length));
+    const auto end = static_cast<LPARAM>(selectionEnd(unitsOf(windowText(edit)), start, length));
     SendMessageW(edit, EM_SETSEL, start, end);
 }
 
-// A label repaints itself, and puts its whole text in its tooltip when cut off.
+// A label repaints itself, and gives its caption the tooltip the shared rule says.
 void Win32Window::setCaption(LabelRef label, std::string_view caption)
 {
     SetWindowTextW(control(label.name), toUtf16(caption).c_str());

@@ -2,7 +2,7 @@
 
 #include "form1_description.h"
 
-#include <app/characters.h>
+#include <app/text.h>
 #include <calc/calculation.h>
 #include <calc/run_time_error.h>
 #include <ui/info/form2.h>

@@ -1,6 +1,5 @@
 // Text boxes: the character limit for typing and pasting, the click that a
 // handler sees only after the caret is placed, and no input method.
-#include <app/qt/code_point_limit.h>
 #include <app/qt/text_box.h>
 
 #include <QApplication>
@@ -36,8 +35,6 @@ void typeCharacters(QWidget& widget, const QString& text)
 class TextBoxTest : public QObject {
     Q_OBJECT
 private slots:
-    void countsCharactersNotCodeUnits_data();
-    void countsCharactersNotCodeUnits();
     void typingStopsAtTheLimit_data();
     void typingStopsAtTheLimit();
     void pastingKeepsWhatFits_data();
@@ -48,24 +45,6 @@ private slots:
     void takesNoInputMethod_data();
     void takesNoInputMethod();
 };
-
-void TextBoxTest::countsCharactersNotCodeUnits_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("count");
-    QTest::newRow("empty") << QString() << 0;
-    QTest::newRow("ascii") << "-12" << 3;
-    QTest::newRow("chinese") << "系数a" << 3;
-    QTest::newRow("pairs") << grin + ji << 2;
-    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + "1" << 2;
-}
-
-void TextBoxTest::countsCharactersNotCodeUnits()
-{
-    QFETCH(QString, text);
-    QFETCH(int, count);
-    QCOMPARE(app::qt::CodePointLimit::characterCount(text), count);
-}
 
 void TextBoxTest::typingStopsAtTheLimit_data()
 {
