@@ -3,6 +3,7 @@
 #include "form.h"
 
 #include <calc/conversions.h>
+#include <calc/run_time_error.h>
 
 #include <array>
 #include <cstdio>
@@ -65,9 +66,10 @@ ErrorReport errorReport(int number)
 ErrorReport errorReport(const calc::RunTimeError& error, ErrorDescriber describe)
 {
     ErrorReport report = errorReport(error.number());
-    if (const std::string source = describe ? describe(error) : std::string(); !source.empty())
-        report.text += "\n\n" + source;
-    report.source = error.source();
+    const ErrorSource source = describe ? describe(error) : ErrorSource{};
+    if (!source.sentence.empty())
+        report.text += "\n\n" + source.sentence;
+    report.sourceControl = source.control;
     return report;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <calc/run_time_error.h>
-
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+
+namespace calc {
+class RunTimeError;
+}
 
 // The error frame of a handler: which error becomes which number, and the
 // Chinese text that reports it. What a calculation error came from is the
@@ -18,8 +21,8 @@ inline constexpr int invalidPropertyValueErrorNumber = 380;
 
 struct ErrorReport {
     int number = 0;
-    std::string text;               // UTF-8: the number, the description, and what it came from
-    calc::ErrorSource source = {};  // where calculate knows it
+    std::string text;                  // UTF-8: the number, the description, and what it came from
+    std::string_view sourceControl{};  // the control it came from, as the window's describer names it
 };
 
 // The Chinese description of an error number; "未知错误" for one we never raise.
@@ -28,8 +31,13 @@ std::string errorDescription(int number);
 // The report of an error number: "运行时错误 '13':\n\n类型不匹配".
 ErrorReport errorReport(int number);
 
-// The sentence on what `error` came from, or empty when there is none to say.
-using ErrorDescriber = std::string (*)(const calc::RunTimeError& error);
+// What a window says of where a calculation error came from.
+struct ErrorSource {
+    std::string sentence;        // ends the report; empty: nothing to say
+    std::string_view control{};  // empty: no control of the window
+};
+
+using ErrorDescriber = ErrorSource (*)(const calc::RunTimeError& error);
 
 // The report of the error's number, then the describer's sentence on its
 // source, if any. `describe` may be nullptr.

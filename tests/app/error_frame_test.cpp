@@ -74,6 +74,7 @@ struct Described {
     const char* name;
     app::ErrorDescriber describe;
     const char* text;
+    std::string_view control;
 };
 
 void PrintTo(const Described& row, std::ostream* os)
@@ -89,15 +90,19 @@ TEST_P(ErrorSource, TheDescribersSentenceEndsTheReport)
                                              GetParam().describe);
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->text, GetParam().text);
-    EXPECT_TRUE(report->source == calc::ErrorSource(calc::DiscriminantRange{}));
+    EXPECT_EQ(report->sourceControl, GetParam().control);
 }
 
 INSTANTIATE_TEST_SUITE_P(Describers, ErrorSource,
-                         testing::Values(Described{"sentence", [](const RunTimeError&) { return std::string("S"); },
-                                                   "运行时错误 '6':\n\n溢出\n\nS"},
-                                         Described{"nothing_to_say", [](const RunTimeError&) { return std::string(); },
-                                                   "运行时错误 '6':\n\n溢出"},
-                                         Described{"no_describer", nullptr, "运行时错误 '6':\n\n溢出"}),
+                         testing::Values(Described{"sentence",
+                                                   [](const RunTimeError&) {
+                                                       return app::ErrorSource{"S", "Text2"};
+                                                   },
+                                                   "运行时错误 '6':\n\n溢出\n\nS", "Text2"},
+                                         Described{"nothing_to_say",
+                                                   [](const RunTimeError&) { return app::ErrorSource{}; },
+                                                   "运行时错误 '6':\n\n溢出", ""},
+                                         Described{"no_describer", nullptr, "运行时错误 '6':\n\n溢出", ""}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ErrorFrame, AnUnknownNumberIsDescribedAsUnknown)

@@ -36,15 +36,17 @@ void openHelp(app::Form& form)
     form.shell().showWindow("Help");
 }
 
-std::string describeSource(const calc::RunTimeError& error)
+app::ErrorSource describeSource(const calc::RunTimeError& error)
 {
-    return std::holds_alternative<calc::DiscriminantRange>(error.source()) ? "from the discriminant" : "";
+    if (std::holds_alternative<calc::DiscriminantRange>(error.source()))
+        return {"from the discriminant", text1.name};
+    return {};
 }
 
 // Records, after the report, what the error came from.
 void followUp(app::NativeWindow& window, const app::ErrorReport& report)
 {
-    if (std::holds_alternative<calc::DiscriminantRange>(report.source))
+    if (report.sourceControl == text1.name)
         window.focus(text1);
 }
 

@@ -14,10 +14,21 @@ namespace {
 constexpr std::u16string_view grin = u"\U0001F600";
 constexpr std::u16string_view ji = u"\U00020BB7";
 
+// Every table's rows are named, and print as their names.
 template <typename Case>
 std::string nameOf(const testing::TestParamInfo<Case>& info)
 {
     return std::string(info.param.name);
+}
+
+template <typename Case>
+requires requires(const Case& row)
+{
+    row.name;
+}
+void PrintTo(const Case& row, std::ostream* os)
+{
+    *os << row.name;
 }
 
 double fixedWidth(std::u16string_view text)
@@ -53,11 +64,6 @@ struct Conversion {
     std::string utf8;
     std::u16string utf16;
 };
-
-void PrintTo(const Conversion& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class Encoding : public testing::TestWithParam<Conversion> {};
 
@@ -105,11 +111,6 @@ struct Count {
     int characters;
 };
 
-void PrintTo(const Count& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class CharacterCount : public testing::TestWithParam<Count> {};
 
 // In UTF-16 as the boxes hold it, and in UTF-8 as a handler reads it.
@@ -133,11 +134,6 @@ struct Selection {
     int characters;
     std::size_t end;  // UTF-16 units
 };
-
-void PrintTo(const Selection& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class SelectionEnd : public testing::TestWithParam<Selection> {};
 
@@ -171,11 +167,6 @@ struct Insertion {
     std::u16string fits;
 };
 
-void PrintTo(const Insertion& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class CharacterLimit : public testing::TestWithParam<Insertion> {};
 
 TEST_P(CharacterLimit, TakesTheLeadingCharactersThatFit)
@@ -207,11 +198,6 @@ struct Breaking {
     double width;
     std::u16string_view lines;  // separated by '|'
 };
-
-void PrintTo(const Breaking& c, std::ostream* os)
-{
-    *os << c.name << ", width " << c.width;
-}
 
 class CaptionBreaks : public testing::TestWithParam<Breaking> {};
 
@@ -268,11 +254,6 @@ struct Cut {
     double lastBaseline;
 };
 
-void PrintTo(const Cut& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class CaptionCut : public testing::TestWithParam<Cut> {};
 
 // A line wider than the label is drawn up to the last character that starts
@@ -306,11 +287,6 @@ struct Tooltip {
     double width;  // of the label, for the caption "-1.4142135623731"
     bool shown;
 };
-
-void PrintTo(const Tooltip& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CaptionTooltip : public testing::TestWithParam<Tooltip> {};
 

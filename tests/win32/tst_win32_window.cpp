@@ -629,18 +629,14 @@ INSTANTIATE_TEST_SUITE_P(Slots, TooltipTest,
                                          Tooltip{"fits", "Label9", L"-3", L""}),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// Only the slots have one: a fixed symbol cut off by a wider substitute face is no news.
-TEST(Labels, WithoutBackColourHaveNoTooltip)
+// A caption from the window's table has none, even where its label cuts it off.
+TEST(Labels, KeepTheTablesCaptionWithoutTooltip)
 {
-    const app::WindowDescription& description = ui::main::form1Description;
-    const ShownWindow form1(description);
-    for (const app::ControlDescription& control : description.controls) {
-        if (control.kind == app::ControlKind::Label && !control.backColour) {
-            const HWND label = form1->control(control.name);
-            SetWindowTextW(label, L"1.4142135623731 1.4142135623731 1.4142135623731");
-            EXPECT_EQ(tooltipOf(label), L"") << control.name;
-        }
-    }
+    const ShownWindow form1(ui::main::form1Description);
+    const HWND label = form1->control("Label16");
+    SetWindowPos(label, nullptr, 0, 0, 4, 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(label, WM_SETFONT, static_cast<WPARAM>(SendMessageW(label, WM_GETFONT, 0, 0)), FALSE);
+    EXPECT_EQ(tooltipOf(label), L"");
 }
 
 struct Accessible {

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "error_source_sentence.h"
+#include "error_source.h"
 #include "form1_description.h"
 #include "form1_handlers.h"
 
@@ -22,7 +22,7 @@ constexpr std::array clicks{
 
 const app::WindowClass& form1Class()
 {
-    static constexpr app::WindowClass windowClass{&form1Description, clicks, errorSourceSentence,
+    static constexpr app::WindowClass windowClass{&form1Description, clicks, describeErrorSource,
                                                   focusFailedCoefficient};
     return windowClass;
 }

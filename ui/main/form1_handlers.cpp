@@ -4,12 +4,10 @@
 
 #include <app/text.h>
 #include <calc/calculation.h>
-#include <calc/run_time_error.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 
 #include <string>
-#include <variant>
 
 namespace ui::main {
 namespace {
@@ -96,12 +94,12 @@ void text3Click(app::Form& form)
 
 void focusFailedCoefficient(app::NativeWindow& form, const app::ErrorReport& report)
 {
-    const auto* failed = std::get_if<calc::CoefficientText>(&report.source);
-    if (failed == nullptr)
-        return;
-    const app::TextBoxRef box = coefficientBoxes.at(std::size_t(failed->coefficient));
-    form.focus(box);
-    selectWholeText(form, box);
+    for (const app::TextBoxRef box : coefficientBoxes) {
+        if (box.name == report.sourceControl) {
+            form.focus(box);
+            selectWholeText(form, box);
+        }
+    }
 }
 
 }  // namespace ui::main

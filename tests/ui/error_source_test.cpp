@@ -1,6 +1,6 @@
 // The sentence that says what a calculation error came from.
 #include <calc/run_time_error.h>
-#include <ui/main/error_source_sentence.h>
+#include <ui/main/error_source.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ struct Source {
     const char* name;
     RunTimeError error;
     const char* sentence;
+    std::string_view control;  // whose text failed
 };
 
 void PrintTo(const Source& row, std::ostream* os)
@@ -26,18 +27,20 @@ class ErrorSourceSentence : public testing::TestWithParam<Source> {};
 
 TEST_P(ErrorSourceSentence, NamesTheCoefficientAndItsTextOrTheDiscriminant)
 {
-    EXPECT_EQ(ui::main::errorSourceSentence(GetParam().error), GetParam().sentence);
+    const app::ErrorSource source = ui::main::describeErrorSource(GetParam().error);
+    EXPECT_EQ(source.sentence, GetParam().sentence);
+    EXPECT_EQ(source.control, GetParam().control);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, ErrorSourceSentence,
     testing::Values(Source{"a", RunTimeError::typeMismatch().from(calc::CoefficientText{calc::Coefficient::A, "x"}),
-                           "系数 a 的输入“x”无法转换为整数。"},
+                           "系数 a 的输入“x”无法转换为整数。", "Text1"},
                     Source{"c", RunTimeError::overflow().from(calc::CoefficientText{calc::Coefficient::C, "9e9"}),
-                           "系数 c 的输入“9e9”无法转换为整数。"},
+                           "系数 c 的输入“9e9”无法转换为整数。", "Text3"},
                     Source{"discriminant", RunTimeError::overflow().from(calc::DiscriminantRange{}),
-                           "判别式 b² − 4ac 超出了整数范围。"},
-                    Source{"unknown", RunTimeError::overflow(), ""}),
+                           "判别式 b² − 4ac 超出了整数范围。", ""},
+                    Source{"unknown", RunTimeError::overflow(), "", ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
