@@ -1,11 +1,11 @@
-#include "calc/calculation.h"
+#include "calculation.h"
 
 #include <cstdint>
 #include <limits>
 
-#include "calc/conversions.h"
-#include "calc/rounded_root.h"
-#include "calc/run_time_error.h"
+#include "conversions.h"
+#include "rounded_root.h"
+#include "run_time_error.h"
 
 namespace calc {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/conversions.h"
+#include "conversions.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "calc/run_time_error.h"
+#include "run_time_error.h"
 
 namespace calc {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/conversions.h"
+#include "conversions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "calc/root_comparison.h"
+#include "root_comparison.h"
 
 #include <compare>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calc/wide_unsigned.h"
+#include "wide_unsigned.h"
 
 // The exact test behind the root rounding, for the rare root that its
 // approximation leaves too close to a rounding boundary.

@@ -1,4 +1,4 @@
-#include "calc/rounded_root.h"
+#include "rounded_root.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/root_comparison.h"
-#include "calc/run_time_error.h"
-#include "calc/wide_unsigned.h"
+#include "root_comparison.h"
+#include "run_time_error.h"
+#include "wide_unsigned.h"
 
 // A root's magnitude |x| takes one of three exact forms:
 //   ratio  n / m               a linear root, or a quadratic one when d is a perfect square

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "calc/conversions.h"
+#include "conversions.h"
 
 // The roots as the program shows them, taken from their exact values: a root
 // is the number (-b ± √d) / (2a) or -c / b, not whatever double arithmetic

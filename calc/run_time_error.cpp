@@ -1,4 +1,4 @@
-#include "calc/run_time_error.h"
+#include "run_time_error.h"
 
 #include <string>
 #include <utility>

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calc/calculation.h"
-#include "calc/run_time_error.h"
+#include <calc/calculation.h>
+#include <calc/run_time_error.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

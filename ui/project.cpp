@@ -1,8 +1,8 @@
 #include "project.h"
 
-#include "info/form2.h"
-#include "info/form3.h"
-#include "main/form1.h"
+#include <ui/info/form2.h>
+#include <ui/info/form3.h>
+#include <ui/main/form1.h>
 
 #include <array>
 

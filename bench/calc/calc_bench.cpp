@@ -4,9 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc/calculation.h"
-#include "calc/conversions.h"
-#include "calc/run_time_error.h"
+#include <calc/calculation.h>
+#include <calc/conversions.h>
+#include <calc/run_time_error.h>
 
 namespace {
 

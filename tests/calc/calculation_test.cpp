@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calculation.h"
-#include "calc/conversions.h"
-#include "calc/rounded_root.h"
-#include "calc/run_time_error.h"
+#include <calc/calculation.h>
+#include <calc/conversions.h>
+#include <calc/rounded_root.h>
+#include <calc/run_time_error.h>
 #include "exact_root_model.h"
 
 namespace {

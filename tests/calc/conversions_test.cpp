@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/conversions.h"
-#include "calc/run_time_error.h"
+#include <calc/conversions.h>
+#include <calc/run_time_error.h>
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calculation.h"
-#include "calc/root_comparison.h"
-#include "calc/rounded_root.h"
-#include "calc/wide_unsigned.h"
+#include <calc/calculation.h>
+#include <calc/root_comparison.h>
+#include <calc/rounded_root.h>
+#include <calc/wide_unsigned.h>
 #include "exact_root_model.h"
 
 namespace {

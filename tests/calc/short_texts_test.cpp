@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calculation.h"
-#include "calc/run_time_error.h"
+#include <calc/calculation.h>
+#include <calc/run_time_error.h>
 
 namespace {
 
