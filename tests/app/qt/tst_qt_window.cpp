@@ -75,8 +75,6 @@ void QtWindowTest::fontsReachTheWidgetsInTheirStandIns()
         QVERIFY2(font.weight() == (expected.bold ? QFont::Bold : QFont::Normal), qPrintable(name));
         QVERIFY2(font.italic() == expected.italic, qPrintable(name));
         QCOMPARE(QFontInfo(font).family(), standIn(expected.face));
-        // Naming the face instead would send Qt searching every installed font for fallbacks.
-        QVERIFY2(font.family().compare(standIn(expected.face), Qt::CaseInsensitive) == 0, qPrintable(name));
     }
 }
 
