@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench bench-startup stress fuzz run screenshot windows listen
+.PHONY: deps test bench bench-startup bench-startup-instructions stress fuzz run screenshot windows listen
 
 deps:
 	@scripts/install-deps
@@ -40,6 +40,13 @@ bench-startup: deps
 	cmake --preset release
 	cmake --build --preset release
 	bench/startup/run
+
+# The same start-up counted in instructions under callgrind, which a busy machine does not change.
+bench-startup-instructions: deps
+	@scripts/install-deps bench-startup-instructions
+	cmake --preset release
+	cmake --build --preset release --target tarvo_startup_breakdown
+	bench/startup/count-instructions
 
 # The random user of the main window, 100,000 events, with the outcomes it reached.
 stress: deps

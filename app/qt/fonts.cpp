@@ -41,7 +41,7 @@ void registerFontSubstitutes()
 
 QFont toQFont(const FontDescription& description)
 {
-    QFont font(QString::fromUtf8(description.face.data(), qsizetype(description.face.size())));
+    QFont font(QFont::substitute(QString::fromUtf8(description.face.data(), qsizetype(description.face.size()))));
     font.setPointSizeF(description.points);
     font.setWeight(description.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(description.italic);

@@ -1,8 +1,10 @@
 // The rules by which a description becomes widgets.
 #include <tests/support/standalone_window.h>
 
+#include <app/qt/fonts.h>
 #include <app/qt/window_builder.h>
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <utility>
 
 using app::ControlKind;
 
@@ -93,6 +96,7 @@ private slots:
     void tablesWithoutNamesOrWithTwinsAreRefused_data();
     void tablesWithoutNamesOrWithTwinsAreRefused();
     void anUnknownNameIsNotFound();
+    void fontsNameTheFamilyThatDrawsThem();
 };
 
 void WindowBuilderTest::twipsRoundToPixels_data()
@@ -257,6 +261,20 @@ void WindowBuilderTest::anUnknownNameIsNotFound()
 {
     const auto built = tests::standaloneWindow(description);
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, built->control("Missing"));
+}
+
+// For a face fontconfig does not know, Qt would search every installed font for
+// fallbacks; the stand-ins registered at start-up are named instead.
+void WindowBuilderTest::fontsNameTheFamilyThatDrawsThem()
+{
+    app::qt::registerFontSubstitutes();
+    const auto built = tests::standaloneWindow(description);
+    QList<QWidget*> widgets = built->widget().findChildren<QWidget*>();
+    widgets << &built->widget();
+    for (const QWidget* widget : std::as_const(widgets)) {
+        const QFont font = widget->font();
+        QVERIFY2(font.family().compare(QFontInfo(font).family(), Qt::CaseInsensitive) == 0, qPrintable(font.family()));
+    }
 }
 
 QTEST_MAIN(WindowBuilderTest)
