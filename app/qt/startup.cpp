@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace app::qt {
@@ -31,8 +33,13 @@ QIcon applicationIcon()
     QIcon icon;
     for (const char* file : {":/icons/tarvo-16.png", ":/icons/tarvo-32.png"}) {
         const QString path = QString::fromLatin1(file);
-        if (QFile::exists(path))
-            icon.addFile(path);
+        if (!QFile::exists(path))
+            continue;
+        // Told the format and not to guess, Qt reads its built-in PNG format
+        // instead of loading every image plugin to ask it first.
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }

@@ -1,6 +1,6 @@
 // Preparing the application: with the font configuration read ahead on a
-// second thread, as the program does, or not, every step is taken, and
-// message boxes speak in the windows' face.
+// second thread, as the program does, or not, every step is taken, no image
+// plugin is loaded for the icon, and message boxes speak in the windows' face.
 #include <app/qt/font_configuration_preload.h>
 #include <app/qt/fonts.h>
 #include <app/qt/startup.h>
@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTranslator>
+
+#include <link.h>
 
 namespace {
 
@@ -64,6 +66,20 @@ void unprepare(QApplication& application)
     QGuiApplication::setDesktopFileName({});
 }
 
+QStringList loadedImagePlugins()
+{
+    QStringList plugins;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* found) {
+            const QString path = QString::fromLocal8Bit(info->dlpi_name);
+            if (path.contains(QStringLiteral("/imageformats/")))
+                static_cast<QStringList*>(found)->append(path);
+            return 0;
+        },
+        &plugins);
+    return plugins;
+}
+
 QApplication& application()
 {
     return *qobject_cast<QApplication*>(QCoreApplication::instance());
@@ -86,6 +102,7 @@ void StartupTest::bothPathsTakeEveryStep()
     const Prepared unprepared = snapshot();
     app::qt::prepareApplication(application());
     const Prepared plain = snapshot();
+    QCOMPARE(loadedImagePlugins(), QStringList());
 
     unprepare(application());
     app::qt::FontConfigurationPreload preload;
@@ -95,7 +112,7 @@ void StartupTest::bothPathsTakeEveryStep()
     QCOMPARE(plain.locale, QStringLiteral("zh_CN"));
     QCOMPARE(plain.name, QStringLiteral("Tarvo"));
     QCOMPARE(plain.version, QStringLiteral("1.01"));
-    QVERIFY(!plain.iconSizes.isEmpty());
+    QCOMPARE(plain.iconSizes, (QList<QSize>{{16, 16}, {32, 32}}));
     QCOMPARE(plain.songSubstitutes.value(0), QStringLiteral("noto serif cjk sc"));  // Qt keeps them lower-case
     QCOMPARE(plain.heiSubstitutes.value(0), QStringLiteral("noto sans cjk sc"));
     QCOMPARE(plain.yaheiSubstitutes.value(0), QStringLiteral("noto sans cjk sc"));
