@@ -124,7 +124,7 @@ constexpr std::u32string_view openingMarks = U"([{（【《「『〔〈“‘";
 
 bool isChinese(char32_t character)
 {
-    return std::ranges::any_of(chineseRanges, [character](const CodeRange& range) {
+    return std::any_of(chineseRanges.begin(), chineseRanges.end(), [character](const CodeRange& range) {
         return range.first <= character && character <= range.last;
     });
 }
@@ -228,8 +228,8 @@ int characterCount(std::u16string_view text)
 int characterCount(std::string_view utf8)
 {
     // Continuation bytes (10xxxxxx) belong to the character before them.
-    return static_cast<int>(
-        std::ranges::count_if(utf8, [](char byte) { return !isContinuation(static_cast<unsigned char>(byte)); }));
+    return static_cast<int>(std::count_if(utf8.begin(), utf8.end(),
+                                          [](char byte) { return !isContinuation(static_cast<unsigned char>(byte)); }));
 }
 
 std::size_t unitOffset(std::u16string_view text, int characters)

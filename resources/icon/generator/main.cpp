@@ -1,7 +1,7 @@
 // Makes the program's icon: tarvo.ico with the 32×32 2-colour, 32×32
 // 16-colour and 16×16 16-colour images of its pixel designs, and PNGs for
 // desktop themes (the two designs at their sizes, and the same picture drawn
-// smooth at 64, 128 and 256 pixels).
+// smooth at 64, 128, 192, 256 and 512 pixels).
 //
 // Usage: tarvo_icon_generator DESIGN_16 DESIGN_32 OUTPUT_DIRECTORY
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
 
         icon::writePng(small, output / "tarvo-16.png");
         icon::writePng(large, output / "tarvo-32.png");
-        for (const int size : {64, 128, 256})
+        for (const int size : {64, 128, 192, 256, 512})
             icon::writePng(icon::drawVectorIcon(size), output / ("tarvo-" + std::to_string(size) + ".png"));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tarvo_icon_generator: %s\n", error.what());
