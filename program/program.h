@@ -4,6 +4,7 @@
 #include <ui/project.h>
 
 #include <string_view>
+#include <utility>
 
 namespace program {
 
@@ -13,7 +14,12 @@ namespace program {
 template <typename Toolkit, typename Window>
 class Program {
 public:
-    Program() : runtime_(toolkit_, ui::projectWindows()) {}
+    // The toolkit is made from `arguments`.
+    template <typename... ToolkitArguments>
+    explicit Program(ToolkitArguments&&... arguments)
+        : toolkit_(std::forward<ToolkitArguments>(arguments)...), runtime_(toolkit_, ui::projectWindows())
+    {
+    }
 
     // Shows the start-up window, the main window, and returns it.
     Window& start()

@@ -1,39 +1,24 @@
 #include "fonts.h"
 
+#include <app/font_families.h>
+
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 namespace app::qt {
-namespace {
-
-struct Substitution {
-    const char* face;
-    std::array<const char*, 3> candidates;
-};
-
-// Hei is a sans-serif style, Song a serif one; 微软雅黑 is a Hei face too.
-constexpr std::array substitutions{
-    Substitution{"黑体", {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Zen Hei"}},
-    Substitution{"微软雅黑", {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Zen Hei"}},
-    Substitution{"宋体", {"Noto Serif CJK SC", "Source Han Serif SC", "AR PL UMing CN"}},
-};
-
-}  // namespace
 
 void registerFontSubstitutes()
 {
-    for (const Substitution& substitution : substitutions) {
+    for (const FontFamilies& families : fontFamilies) {
         QStringList installed;
-        for (const char* candidate : substitution.candidates) {
-            const QString family = QString::fromUtf8(candidate);
+        for (const std::string_view standIn : families.standIns) {
+            const QString family = QString::fromUtf8(standIn.data(), qsizetype(standIn.size()));
             // Asking one family is cheap; listing every family of a writing system is not.
             if (QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese))
                 installed << family;
         }
-        const QString face = QString::fromUtf8(substitution.face);
+        const QString face = QString::fromUtf8(families.face.data(), qsizetype(families.face.size()));
         QFont::removeSubstitutions(face);
         QFont::insertSubstitutions(face, installed);
     }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <app/toolkit.h>
+
+#include <string>
+#include <string_view>
+
+// The run-time layer over the page: windows inside one page, modal boxes over
+// all of it. A handler that shows a modal box waits for the answer while the
+// page goes on (the module is built with Asyncify); meanwhile no other handler
+// starts.
+namespace app::web {
+
+class WebToolkit final : public Toolkit {
+public:
+    // `programName` titles the error report.
+    explicit WebToolkit(std::string_view programName);
+
+    std::unique_ptr<NativeWindow> createWindow(const WindowDescription& description, WindowEvents& events,
+                                               Shell& shell) override;
+    MessageBoxAnswer showMessageBox(const MessageBoxRequest& request) override;
+    void showErrorReport(std::string_view text) override;
+    // The page outlives its windows, and its main window has no way to close.
+    void quit() override {}
+
+private:
+    std::string programName_;
+};
+
+}  // namespace app::web

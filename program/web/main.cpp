@@ -1,0 +1,9 @@
+#include <program/identity.h>
+#include <program/web/web_program.h>
+
+// The page goes on after main returns: the program lives as long as it.
+int main()
+{
+    static program::WebProgram tarvo(program::name);
+    tarvo.start();
+}
