@@ -1,13 +1,19 @@
-# Lays out the static site: the page, its style sheet, its script, the icons
-# and the manifest, then the service worker that keeps exactly these, then the
-# zip of it all.
+# Lays out the static site: the page, its style sheet, its script and module,
+# the icons and the manifest, then the service worker that keeps exactly these,
+# then the zip of it all.
 # cmake -DSITE=DIR -DZIP=FILE -DFILES=LIST -DSTYLE=CSS -DWORKER=TEMPLATE -P make_site.cmake
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
 file(COPY ${FILES} DESTINATION ${SITE})
 file(COPY_FILE ${STYLE} ${SITE}/tarvo.css)
 
+# The module again, for a page opened from the disk, where it cannot be fetched.
+file(READ ${SITE}/tarvo.wasm module HEX)
+file(WRITE ${SITE}/tarvo-module.js
+    "var Module = {wasmBinary: Uint8Array.from('${module}'.match(/../g), byte => parseInt(byte, 16))};\n")
+
 file(GLOB names RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM names tarvo-module.js)
 list(SORT names)
 set(contents "")
 set(TARVO_SITE_FILES "'./'")

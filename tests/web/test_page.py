@@ -1,0 +1,213 @@
+"""What the page adds to the shared windows: its measuring and cut, the boxes'
+limit, the modal wait and its guard, the windows inside the page, the live
+region, the scaling and the offline start.
+
+Usage: test_page.py SITE_DIR TABLES_JSON"""
+
+import json
+import sys
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from page_driver import Page, Site, chromium, wait_until
+
+SITE_DIR, TABLES = sys.argv[1], json.load(open(sys.argv[2], encoding='utf-8'))
+
+
+class PageTest(unittest.TestCase):
+    phone = False
+
+    def setUp(self):
+        self.site = Site(SITE_DIR)
+        self.addCleanup(self.site.stop)
+        browser = chromium(800, 600)
+        self.addCleanup(browser.quit)
+        if self.phone:
+            browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                    {'width': 360, 'height': 640, 'deviceScaleFactor': 2, 'mobile': True})
+        self.page = Page(browser)
+        self.page.open(self.site.url)
+
+    def enter(self, a, b, c):
+        for box, text in zip(('Text1', 'Text2', 'Text3'), (a, b, c)):
+            self.page.type_into(box, text)
+
+
+class MainWindow(PageTest):
+    def test_starts_in_the_first_box_with_its_text_selected(self):
+        focused = self.page.js('const f = document.activeElement; return [f.dataset.name, f.selectionStart, f.selectionEnd]')
+        self.assertEqual(focused, ['Text1', 0, 1])
+
+    def test_outcomes_are_announced_in_a_live_region_without_moving_the_focus(self):
+        for row in TABLES['announcements']:
+            with self.subTest(row['name']):
+                self.enter(row['a'], row['b'], row['c'])
+                button = self.page.control('Command3' if row['clear'] else 'Command1')
+                self.page.js('arguments[0].focus()', button)
+                button.send_keys(Keys.SPACE)
+                self.page.idle()
+                region = self.page.js("const r = document.getElementById('tarvo-live'); return [r.getAttribute('aria-live'), r.textContent]")
+                self.assertEqual(region, ['polite', row['heard']])
+                self.assertEqual(self.page.js('return document.activeElement'), button)
+
+    def test_the_same_words_twice_are_spoken_twice(self):
+        self.page.js("""window.spoken = 0;
+            new MutationObserver(changes => { window.spoken += changes.filter(c => c.addedNodes.length).length; })
+                .observe(document.getElementById('tarvo-live'), {childList: true});""")
+        self.page.click('Command3')
+        self.page.click('Command3')
+        wait_until(lambda: self.page.js('return window.spoken') == 2)
+
+    def test_a_root_is_cut_at_its_slot_edge_and_heard_whole(self):
+        self.enter('1', '0', '-2')
+        self.page.click('Command1')
+        self.page.idle()
+        slot = self.page.control('Label5')
+        self.assertEqual(self.page.caption('Label5'), '1.4142135623731')
+        self.assertEqual(slot.get_attribute('textContent'), 'x1 1.4142135623731')
+        self.assertEqual(slot.get_attribute('title'), '1.4142135623731')
+        # Dark ink in the slot's last column of pixels, none in the window beyond it.
+        columns = self.page.js("""const layer = document.querySelector('[data-name="Form1"] .tarvo-layer');
+            const k = layer.width / layer.offsetWidth, context = layer.getContext('2d');
+            const dark = x => { const d = context.getImageData(Math.floor(x * k), 128 * k, 1, 33 * k).data;
+                                for (let i = 0; i < d.length; i += 4) if (d[i + 3] > 128 && d[i] + d[i + 1] + d[i + 2] < 200) return true;
+                                return false; };
+            return [dark(584.5), dark(586), dark(600)];""")
+        self.assertEqual(columns, [True, False, False])
+
+    def test_the_boxes_keep_to_three_characters_however_the_text_comes(self):
+        astral = '\U0001D7D9\U0001D7DA\U0001D7DB\U0001D7DC'  # four characters of eight UTF-16 units
+        cdp = self.page.browser.execute_cdp_cmd
+        ways = {
+            'typed': lambda: self.page.control('Text1').send_keys('1234'),
+            'inserted': lambda: cdp('Input.insertText', {'text': astral}),
+            'composed': lambda: (cdp('Input.imeSetComposition', {'text': '1234', 'selectionStart': 4, 'selectionEnd': 4}),
+                                 cdp('Input.insertText', {'text': '1234'})),
+            'pasted': lambda: self.input_event('insertFromPaste', '12\n34'),
+            'dropped': lambda: self.input_event('insertFromDrop', '1234'),
+        }
+        for way, act in ways.items():
+            with self.subTest(way):
+                self.page.click('Text1')
+                self.page.control('Text1').send_keys(Keys.DELETE)
+                act()
+                expected = astral[:3] if way == 'inserted' else '123'
+                wait_until(lambda: self.page.value('Text1') == expected)
+        self.page.type_into('Text2', '1234')
+        self.page.js("document.execCommand('undo')")
+        self.assertEqual(self.page.value('Text2'), '0', 'a refused character leaves the history of the box')
+
+    def input_event(self, kind, text):
+        self.page.js("""const data = new DataTransfer(); data.setData('text/plain', arguments[2]);
+            arguments[0].dispatchEvent(new InputEvent('beforeinput', {inputType: arguments[1], dataTransfer: data,
+                                                                       cancelable: true, bubbles: true}));""",
+                     self.page.control('Text1'), kind, text)
+
+
+class ModalBoxes(PageTest):
+    def test_a_waiting_handler_lets_no_other_start(self):
+        self.enter('0', '0', '5')
+        self.page.click('Command1')
+        self.assertEqual(self.page.modal(), ['提示', '方程无解', ['是', '否']])
+        self.page.js("""for (const name of ['Command3', 'Command1', 'Text2'])
+                            document.querySelector(`[data-name="${name}"]`).click();""")
+        ActionChains(self.page.browser).send_keys('7').perform()
+        self.assertEqual([self.page.value(box) for box in ('Text1', 'Text2', 'Text3')], ['0', '0', '5'])
+        self.assertEqual(len(self.page.browser.find_elements('css selector', 'dialog')), 1)
+        self.assertTrue(self.page.js('return TarvoPage.isBusy()'))
+        ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform()
+        self.page.idle()
+        self.assertIsNone(self.page.modal())
+
+    def test_each_way_out_gives_its_answer(self):
+        ways = {'是': (lambda: self.modal_button('是'), 0), '否': (lambda: self.modal_button('否'), 1),
+                'Escape': (lambda: ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform(), 1),
+                'close': (lambda: self.page.browser.find_element('css selector', 'dialog .tarvo-close').click(), 1)}
+        for way, (dismiss, answer) in ways.items():
+            with self.subTest(way):
+                self.page.js("window.answer = null; TarvoPage.modalBox('提示', '?', ['是', '否'], 1, '').then(a => { window.answer = a; })")
+                dismiss()
+                wait_until(lambda: self.page.js('return window.answer') is not None)
+                self.assertEqual(self.page.js('return window.answer'), answer)
+
+    def modal_button(self, text):
+        [button] = [b for b in self.page.browser.find_elements('css selector', 'dialog button') if b.text == text]
+        button.click()
+
+    def test_the_error_report_then_selects_the_failed_box(self):
+        self.enter('abc', '0', '0')
+        self.page.click('Command1')
+        title, text, buttons = self.page.modal()
+        self.assertEqual((title, buttons), ('Tarvo', ['确定']))
+        self.assertEqual(text, "运行时错误 '13':\n\n类型不匹配\n\n系数 a 的输入“abc”无法转换为整数。")
+        self.modal_button('确定')
+        self.page.idle()
+        focused = self.page.js('const f = document.activeElement; return [f.dataset.name, f.selectionStart, f.selectionEnd]')
+        self.assertEqual(focused, ['Text1', 0, 3])
+
+
+class WindowsInThePage(PageTest):
+    def window(self, name):
+        found = self.page.browser.find_elements('css selector', f'[data-name="{name}"].tarvo-shown')
+        return found[0] if len(found) == 1 else len(found)
+
+    def test_help_and_about_are_single_movable_dialogs_in_front_until_escape(self):
+        self.page.click('Command2')
+        self.page.click('Command2')
+        help_window = self.window('Form2')
+        self.assertEqual(help_window.get_attribute('role'), 'dialog')
+        described = self.page.js("return document.getElementById(arguments[0].getAttribute('aria-describedby')).textContent",
+                                 help_window)
+        self.assertEqual(described, TABLES['noticeTexts']['Form2'])
+        self.assertEqual(self.page.js('return document.activeElement'), help_window)
+        before = help_window.rect
+        title_bar = help_window.find_element('css selector', '.tarvo-title span')
+        ActionChains(self.page.browser).drag_and_drop_by_offset(title_bar, 40, 30).perform()
+        self.assertEqual((help_window.rect['x'] - before['x'], help_window.rect['y'] - before['y']), (40, 30))
+        z = lambda name: int(self.window(name).value_of_css_property('z-index'))
+        self.page.click('Command4')
+        self.assertGreater(z('Form3'), z('Form2'))
+        self.page.click('Command2')
+        self.assertGreater(z('Form2'), z('Form3'))
+        ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform()
+        wait_until(lambda: self.window('Form2') == 0)
+        self.assertEqual(self.page.js('return document.activeElement.dataset.name'), 'Command2')
+
+
+class OnAPhone(PageTest):
+    phone = True
+
+    def test_the_whole_window_fits_sharp_and_still_works(self):
+        form1 = self.page.js("return document.querySelector('[data-name=\"Form1\"]').getBoundingClientRect().toJSON()")
+        fits = self.page.js('return [innerWidth, innerHeight, document.documentElement.scrollWidth]')
+        self.assertEqual(fits[2], fits[0], 'nothing scrolls sideways')
+        self.assertTrue(0 <= form1['x'] and form1['x'] + form1['width'] <= fits[0], form1)
+        self.assertTrue(0 <= form1['y'] and form1['y'] + form1['height'] <= fits[1], form1)
+        layer = self.page.js("""const l = document.querySelector('[data-name="Form1"] .tarvo-layer');
+            return [l.width, l.getBoundingClientRect().width * devicePixelRatio];""")
+        self.assertAlmostEqual(layer[0], layer[1], delta=1)
+        self.enter('1', '-3', '2')
+        self.page.click('Command1')
+        self.assertEqual(self.page.caption('Label6'), '1')
+
+
+class Offline(PageTest):
+    def test_after_one_visit_the_page_starts_without_the_network(self):
+        wait_until(lambda: self.page.js('return !!navigator.serviceWorker.controller'))
+        self.site.stop()
+        self.page.open(self.site.url)
+        self.enter('1', '-3', '2')
+        self.page.click('Command1')
+        self.assertEqual(self.page.caption('Label5'), '2')
+
+    def test_it_runs_opened_from_the_disk(self):
+        self.page.open(f'file://{SITE_DIR}/index.html')
+        self.enter('0', '2', '-4')
+        self.page.click('Command1')
+        self.assertEqual(self.page.caption('Label6'), '2')
+
+
+if __name__ == '__main__':
+    unittest.main(argv=sys.argv[:1], verbosity=2)
