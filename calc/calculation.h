@@ -58,8 +58,8 @@ using SolveOutcome = std::variant<QuadraticRoots, LinearRoot, AnyRealNumber, NoS
 // The roots x1 = (-b + sqrt(d)) / 2a, x2 = (-b - sqrt(d)) / 2a and -c / b are
 // taken from their exact values, the same in every floating-point environment:
 // each double is the one nearest the root, and each root text is the root
-// itself rounded half to even to 15 significant digits in formatReal's layout
-// (which is not always formatReal of that double). A zero root is +0 and "0".
+// itself rounded half to even to 15 significant digits in formatFifteenDigits'
+// layout (which is not always formatReal of that double). A zero root is +0 and "0".
 // A zero divisor or a negative discriminant under the square root would throw
 // RunTimeError FloatingPointFault; with the checks above neither can occur.
 SolveOutcome solveEquation(Coefficients coefficients);

@@ -31,16 +31,6 @@ std::int32_t parseCoefficient(std::string_view text);
 // No blanks, no grouping: -2147483648 gives "-2147483648". Never fails.
 std::string formatInteger(std::int32_t value);
 
-// Writes a finite double as the program shows roots. The exact binary value is
-// rounded (half to even) to 15 significant digits; trailing zeros of the
-// fraction and a bare full stop are dropped. Magnitudes from 1E-04 up to but
-// excluding 1E+15 are positional ("0.333333333333333", "100"); others use an
-// exponent with a capital E, its sign and at least two digits ("1E+15",
-// "1.23456789012346E+15", "5E-10"). Negative zero is written "0".
-// Identical to printf("%.15G") in the "C" locale for every other finite
-// double. Never fails for finite values.
-std::string formatReal(double value);
-
 // A decimal already rounded to 15 significant digits:
 // significand · 10^(exponent - 14) with 10^14 <= significand < 10^15, or zero
 // when the significand is 0.
@@ -50,7 +40,11 @@ struct FifteenDigits {
     int exponent = 0;
 };
 
-// Writes such a decimal in formatReal's layout; zero is "0" whatever its sign.
+// Writes such a decimal as the program shows roots: trailing zeros of the
+// fraction and a bare full stop are dropped. Magnitudes from 1E-04 up to but
+// excluding 1E+15 are positional ("0.333333333333333", "100"); others use an
+// exponent with a capital E, its sign and at least two digits ("1E+15",
+// "1.23456789012346E+15", "5E-10"). Zero is "0" whatever its sign.
 std::string formatFifteenDigits(const FifteenDigits& value);
 
 }  // namespace calc

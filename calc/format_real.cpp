@@ -1,3 +1,5 @@
+#include "format_real.h"
+
 #include "conversions.h"
 
 #include <algorithm>
@@ -9,9 +11,8 @@
 #include <limits>
 #include <string>
 
-// Apart from the other conversions: the windows show exactly rounded roots and
-// never call this, so a program that links the library statically, as Tarvo.exe
-// does, gets no floating-point std::to_chars and none of its tables.
+// The windows show exactly rounded roots and never call this; only the tests
+// and benchmarks link it.
 namespace calc {
 namespace {
 

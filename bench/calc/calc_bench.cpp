@@ -6,6 +6,7 @@
 
 #include <calc/calculation.h>
 #include <calc/conversions.h>
+#include <calc/format_real.h>
 #include <calc/run_time_error.h>
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <calc/conversions.h>
+#include <calc/format_real.h>
 
 namespace {
 
