@@ -1,5 +1,5 @@
 # The front door: every command installs what is missing first.
-.PHONY: deps test bench bench-startup bench-startup-instructions stress fuzz run screenshot windows listen
+.PHONY: deps test bench bench-startup bench-startup-instructions bench-web stress fuzz run screenshot windows web listen
 
 deps:
 	@scripts/install-deps
@@ -11,6 +11,9 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	cmake --preset web
+	cmake --build --preset web
+	ctest --preset web
 	cmake --preset windows-x64
 	cmake --build --preset windows-x64
 	ctest --preset windows-x64
@@ -27,6 +30,12 @@ windows: deps
 	cmake --build --preset windows-x86
 	cd build/windows-x86 && cpack -B ../windows
 	@ls -l build/windows/Tarvo-*
+
+# Tarvo in the browser: the static site in build/web/site/ and its zip.
+web: deps
+	cmake --preset web
+	cmake --build --preset web
+	@ls -l build/web/site build/web/Tarvo-*-web.zip
 
 bench: deps
 	cmake --preset release
