@@ -57,6 +57,12 @@ bench-startup-instructions: deps
 	cmake --build --preset release --target tarvo_startup_breakdown
 	bench/startup/count-instructions
 
+# The page's start-up in headless Chromium beside a static page with the same controls.
+bench-web: deps
+	cmake --preset web
+	cmake --build --preset web
+	bench/web/run build/web/site
+
 # The random user of the main window, 100,000 events, with the outcomes it reached.
 stress: deps
 	cmake --preset release
@@ -79,7 +85,8 @@ run: deps
 	build/release/program/qt/tarvo
 
 # PNGs of the main window (fresh, after 1, -3, 2 and after 1, 0, -2), Help and About, under Xvfb;
-# then those of Tarvo.exe under Wine but the calculated one, as *-windows.png.
+# then those of Tarvo.exe under Wine but the calculated one, as *-windows.png; then the page's
+# in headless Chromium, as *-web.png, with a message box and a phone's screen.
 screenshot: deps
 	@scripts/install-deps screenshot
 	cmake --preset release
@@ -95,6 +102,9 @@ screenshot: deps
 	for name in form1 form1-long-roots help about; do \
 		/usr/bin/convert build/screenshots/$$name-windows.bmp build/screenshots/$$name-windows.png && \
 		rm build/screenshots/$$name-windows.bmp; done
+	cmake --preset web
+	cmake --build --preset web
+	scripts/web-screenshots build/web/site build/screenshots
 
 # The Debian package of a Release build: build/release/tarvo_<version>_<arch>.deb.
 .PHONY: package

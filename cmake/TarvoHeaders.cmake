@@ -1,11 +1,26 @@
 # Gives `target` an include root of its own that holds just `folder` of the
 # source tree, so that <folder/header.h> reaches that folder's headers and no
-# other part of the tree: a layer can include only what it links.
+# other part of the tree: a layer can include only what it links. With
+# WITHOUT_SUBFOLDERS the root holds the folder's own files and none of its
+# subfolders, which belong to other targets (the run-time layer's backends).
 function(tarvo_public_headers target folder)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "WITHOUT_SUBFOLDERS" "" "")
     set(root ${PROJECT_BINARY_DIR}/include/${target})
     get_filename_component(parent ${root}/${folder} DIRECTORY)
     file(MAKE_DIRECTORY ${parent})
-    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    if(arg_WITHOUT_SUBFOLDERS)
+        if(IS_SYMLINK ${root}/${folder})
+            file(REMOVE ${root}/${folder})
+        endif()
+        file(MAKE_DIRECTORY ${root}/${folder})
+        file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+        foreach(header IN LISTS headers)
+            get_filename_component(name ${header} NAME)
+            file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+        endforeach()
+    else()
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    endif()
     get_target_property(type ${target} TYPE)
     if(type STREQUAL INTERFACE_LIBRARY)
         target_include_directories(${target} INTERFACE ${root})

@@ -19,9 +19,9 @@ EM_JS(void, tarvoDestroyWindow, (int window), { TarvoPage.destroyWindow(window);
 EM_JS(void, tarvoShowWindow, (int window), { TarvoPage.showWindow(window); });
 EM_JS(void, tarvoAddLabel, (int window, const char* name, std::size_t nameSize, int left, int top, int width,
                             int height, const char* font, std::size_t fontSize, double em, const char* background,
-                            std::size_t backgroundSize, bool drawnOnly), {
+                            std::size_t backgroundSize, bool drawnOnly, bool copyable), {
     TarvoPage.addLabel(window, UTF8ToString(name, nameSize), left, top, width, height, UTF8ToString(font, fontSize),
-                       em, UTF8ToString(background, backgroundSize), drawnOnly);
+                       em, UTF8ToString(background, backgroundSize), drawnOnly, copyable);
 });
 EM_JS(void, tarvoAddTextBox, (int window, const char* name, std::size_t nameSize, const char* text,
                               std::size_t textSize, int left, int top, int width, int height, const char* font,
@@ -108,10 +108,10 @@ void showWindow(int window)
 }
 
 void addLabel(int window, std::string_view name, Box box, std::string_view font, double em, std::string_view background,
-              bool drawnOnly)
+              bool drawnOnly, bool copyable)
 {
     tarvoAddLabel(window, name.data(), name.size(), box.left, box.top, box.width, box.height, font.data(), font.size(),
-                  em, background.data(), background.size(), drawnOnly);
+                  em, background.data(), background.size(), drawnOnly, copyable);
 }
 
 void addTextBox(int window, std::string_view name, std::string_view text, Box box, std::string_view font, int limit,

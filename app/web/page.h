@@ -26,8 +26,9 @@ void createWindow(int window, std::string_view name, std::string_view caption, B
 void destroyWindow(int window);
 void showWindow(int window);
 
+// A copyable label offers a context menu that copies its whole caption.
 void addLabel(int window, std::string_view name, Box box, std::string_view font, double em, std::string_view background,
-              bool drawnOnly);
+              bool drawnOnly, bool copyable);
 void addTextBox(int window, std::string_view name, std::string_view text, Box box, std::string_view font, int limit,
                 int focusOrder, std::string_view accessibleName, std::string_view description);
 void addButton(int window, std::string_view name, std::string_view caption, Box box, std::string_view font,

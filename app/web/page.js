@@ -25,7 +25,8 @@ const TarvoPage = (() => {
     }
 
     function place(made, left, top, width, height) {
-        Object.assign(made.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
+        const length = value => (typeof value === 'number' ? `${value}px` : value);
+        Object.assign(made.style, {left: length(left), top: length(top), width: length(width), height: length(height)});
     }
 
     // ---- Into the module. One handler at a time, to its end: while one runs or
@@ -211,6 +212,7 @@ const TarvoPage = (() => {
                 if (first.tagName === 'INPUT')
                     first.select();
             }
+            performance.mark('tarvo-ready');  // handlers run from here on: what bench/web/run waits for
         } else {
             win.root.focus();
         }
@@ -226,7 +228,40 @@ const TarvoPage = (() => {
         win.focusOrder.sort((one, other) => one.tarvoOrder - other.tarvoOrder);
     }
 
-    function addLabel(id, name, left, top, width, height, font, em, background, drawnOnly) {
+    // A slot's context menu copies its whole caption, the part cut off too.
+    function offerCopy(label) {
+        label.addEventListener('contextmenu', event => {
+            event.preventDefault();
+            const menu = element('div', 'tarvo-menu', document.body);
+            menu.setAttribute('role', 'menu');
+            place(menu, event.clientX, event.clientY, 'auto', 'auto');
+            const item = element('button', 'tarvo-menu-item', menu);
+            item.type = 'button';
+            item.setAttribute('role', 'menuitem');
+            item.textContent = '复制';
+            item.disabled = label.tarvoState.caption === '';
+            const close = () => {
+                menu.remove();
+                removeEventListener('pointerdown', outside, true);
+            };
+            const outside = down => {
+                if (!menu.contains(down.target))
+                    close();
+            };
+            addEventListener('pointerdown', outside, true);
+            menu.addEventListener('keydown', key => {
+                if (key.key === 'Escape')
+                    close();
+            });
+            item.addEventListener('click', () => {
+                navigator.clipboard.writeText(label.tarvoState.caption);
+                close();
+            });
+            item.focus();
+        });
+    }
+
+    function addLabel(id, name, left, top, width, height, font, em, background, drawnOnly, copyable) {
         const win = windows.get(id);
         const label = element('div', 'tarvo-label', win.client);
         place(label, left, top, width, height);
@@ -239,6 +274,8 @@ const TarvoPage = (() => {
         win.labels.push(state);
         win.controls.set(name, label);
         label.tarvoState = state;
+        if (copyable)
+            offerCopy(label);
     }
 
     function addTextBox(id, name, text, left, top, width, height, font, limit, order, accessibleName, description) {

@@ -64,7 +64,7 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
         switch (control.kind) {
         case ControlKind::Label:
             page::addLabel(id_, control.name, boxOf(control), font, cssPixels(fontOf(control).points),
-                           cssColour(control.backColour), control.drawnOnly);
+                           cssColour(control.backColour), control.drawnOnly, control.copyable);
             drawCaption(control, control.text, CaptionSource::Table);
             break;
         case ControlKind::TextBox:

@@ -68,6 +68,12 @@ class MainWindow(PageTest):
         self.assertEqual(self.page.caption('Label5'), '1.4142135623731')
         self.assertEqual(slot.get_attribute('textContent'), 'x1 1.4142135623731')
         self.assertEqual(slot.get_attribute('title'), '1.4142135623731')
+        self.page.browser.execute_cdp_cmd('Browser.grantPermissions', {
+            'origin': self.site.url[:-1], 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        ActionChains(self.page.browser).context_click(slot).perform()
+        self.page.browser.find_element('css selector', '.tarvo-menu [role=menuitem]').click()
+        self.assertEqual(self.page.browser.execute_async_script(
+            'navigator.clipboard.readText().then(arguments[0])'), '1.4142135623731')
         # Dark ink in the slot's last column of pixels, none in the window beyond it.
         columns = self.page.js("""const layer = document.querySelector('[data-name="Form1"] .tarvo-layer');
             const k = layer.width / layer.offsetWidth, context = layer.getContext('2d');
