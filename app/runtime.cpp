@@ -35,7 +35,8 @@ private:
     std::unique_ptr<NativeWindow> window_;
 };
 
-Runtime::Runtime(Toolkit& toolkit, std::span<const WindowClass> windows) : toolkit_(toolkit)
+Runtime::Runtime(Toolkit& toolkit, std::span<const WindowClass> windows, std::string_view programName)
+    : toolkit_(toolkit), programName_(programName)
 {
     for (const WindowClass& windowClass : windows) {
         const std::string_view name = windowClass.description->name;
@@ -75,7 +76,7 @@ void Runtime::runHandler(Instance& instance, ClickHandler handler)
         runInErrorFrame([&] { handler(instance.window()); }, instance.windowClass().describeErrorSource);
     if (!report)
         return;
-    toolkit_.showErrorReport(report->text);
+    toolkit_.showErrorReport(programName_, report->text);
     if (const ErrorFollowUp followUp = instance.windowClass().afterErrorReport)
         followUp(instance.window(), *report);
 }

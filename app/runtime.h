@@ -13,7 +13,7 @@
 // The shell over a toolkit: the single instance of each window, the handlers
 // run inside the error frame, and the end of the program with its last window.
 //
-//     Runtime runtime(toolkit, ui::projectWindows());
+//     Runtime runtime(toolkit, ui::projectWindows(), "Tarvo");
 //     runtime.showWindow(ui::startupWindow);
 //
 // then runs the backend's own event loop, which Toolkit::quit ends.
@@ -21,9 +21,9 @@ namespace app {
 
 class Runtime final : public Shell {
 public:
-    // `windows` must outlive the runtime. Throws std::invalid_argument when two
-    // windows share a name.
-    Runtime(Toolkit& toolkit, std::span<const WindowClass> windows);
+    // `windows` must outlive the runtime; `programName` titles the error
+    // reports. Throws std::invalid_argument when two windows share a name.
+    Runtime(Toolkit& toolkit, std::span<const WindowClass> windows, std::string_view programName);
     ~Runtime() override;
 
     Runtime(const Runtime&) = delete;
@@ -42,6 +42,7 @@ private:
     void discard(std::string_view windowName);
 
     Toolkit& toolkit_;
+    std::string programName_;
     std::map<std::string, const WindowClass*, std::less<>> classes_;
     std::map<std::string, std::unique_ptr<Instance>, std::less<>> instances_;
 };

@@ -51,9 +51,10 @@ public:
     // The message box of a handler: see Shell::showMessageBox.
     virtual MessageBoxAnswer showMessageBox(const MessageBoxRequest& request) = 0;
 
-    // The report of a run-time error: `text` under the title "Tarvo", an OK
-    // button "确定", modal to the whole program; waits until it is dismissed.
-    virtual void showErrorReport(std::string_view text) = 0;
+    // The report of a run-time error: `text` under `title` (the program's
+    // name), an OK button and an error icon, modal to the whole program;
+    // waits until it is dismissed.
+    virtual void showErrorReport(std::string_view title, std::string_view text) = 0;
 
     // Ends the event loop once the current event has been handled.
     virtual void quit() = 0;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <app/runtime.h>
+#include <program/identity.h>
 #include <ui/project.h>
 
 #include <string_view>
-#include <utility>
 
 namespace program {
 
@@ -14,12 +14,7 @@ namespace program {
 template <typename Toolkit, typename Window>
 class Program {
 public:
-    // The toolkit is made from `arguments`.
-    template <typename... ToolkitArguments>
-    explicit Program(ToolkitArguments&&... arguments)
-        : toolkit_(std::forward<ToolkitArguments>(arguments)...), runtime_(toolkit_, ui::projectWindows())
-    {
-    }
+    Program() : runtime_(toolkit_, ui::projectWindows(), identity.name) {}
 
     // Shows the start-up window, the main window, and returns it.
     Window& start()

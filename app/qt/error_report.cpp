@@ -7,9 +7,9 @@
 
 namespace app::qt {
 
-void showErrorReport(std::string_view text)
+void showErrorReport(std::string_view title, std::string_view text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tarvo"),
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(title.data(), qsizetype(title.size())),
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     removeButtonIcons(box);

@@ -24,9 +24,9 @@ MessageBoxAnswer QtToolkit::showMessageBox(const MessageBoxRequest& request)
     return qt::showMessageBox(request);
 }
 
-void QtToolkit::showErrorReport(std::string_view text)
+void QtToolkit::showErrorReport(std::string_view title, std::string_view text)
 {
-    qt::showErrorReport(text);
+    qt::showErrorReport(title, text);
 }
 
 void QtToolkit::quit()

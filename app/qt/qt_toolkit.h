@@ -14,7 +14,7 @@ public:
     std::unique_ptr<NativeWindow> createWindow(const WindowDescription& description, WindowEvents& events,
                                                Shell& shell) override;
     MessageBoxAnswer showMessageBox(const MessageBoxRequest& request) override;
-    void showErrorReport(std::string_view text) override;
+    void showErrorReport(std::string_view title, std::string_view text) override;
     void quit() override;
 };
 

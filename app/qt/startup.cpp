@@ -28,11 +28,16 @@ void loadQtTranslations(QApplication& application, const QLocale& locale)
     }
 }
 
-QIcon applicationIcon()
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QIcon applicationIcon(const ProgramIdentity& identity)
 {
     QIcon icon;
-    for (const char* file : {":/icons/tarvo-16.png", ":/icons/tarvo-32.png"}) {
-        const QString path = QString::fromLatin1(file);
+    for (const std::string_view file : identity.windowIcons) {
+        const QString path = fromUtf8(file);
         if (!QFile::exists(path))
             continue;
         // Told the format and not to guess, Qt reads its built-in PNG format
@@ -44,17 +49,17 @@ QIcon applicationIcon()
     return icon;
 }
 
-void prepareIdentity(QApplication& application)
+void prepareIdentity(QApplication& application, const ProgramIdentity& identity)
 {
     const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
     QLocale::setDefault(chinese);
     loadQtTranslations(application, chinese);
-    QApplication::setApplicationName(QStringLiteral("Tarvo"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
+    QApplication::setApplicationName(fromUtf8(identity.name));
+    QApplication::setApplicationVersion(fromUtf8(identity.version));
     // Docks match the window to the desktop entry, and so to its icon, by this
     // name on Wayland and by the application name (the window class) on X11.
-    QApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setDesktopFileName(fromUtf8(identity.applicationId));
+    QApplication::setWindowIcon(applicationIcon(identity));
 }
 
 void prepareFonts()
@@ -67,15 +72,16 @@ void prepareFonts()
 
 }  // namespace
 
-void prepareApplication(QApplication& application)
+void prepareApplication(QApplication& application, const ProgramIdentity& identity)
 {
-    prepareIdentity(application);
+    prepareIdentity(application, identity);
     prepareFonts();
 }
 
-void prepareApplication(QApplication& application, FontConfigurationPreload& fontConfiguration)
+void prepareApplication(QApplication& application, const ProgramIdentity& identity,
+                        FontConfigurationPreload& fontConfiguration)
 {
-    prepareIdentity(application);
+    prepareIdentity(application, identity);
     fontConfiguration.wait();
     prepareFonts();
 }

@@ -8,7 +8,7 @@
 
 namespace app::web {
 
-WebToolkit::WebToolkit(std::string_view programName) : programName_(programName)
+WebToolkit::WebToolkit()
 {
     page::setDefaultFont(cssFont(windowDefaultFont));
 }
@@ -27,10 +27,10 @@ MessageBoxAnswer WebToolkit::showMessageBox(const MessageBoxRequest& request)
                                                                                 : MessageBoxAnswer::No;
 }
 
-void WebToolkit::showErrorReport(std::string_view text)
+void WebToolkit::showErrorReport(std::string_view title, std::string_view text)
 {
     constexpr std::array<std::string_view, 1> ok{"确定"};
-    page::modalBox(programName_, text, ok, 0, true);
+    page::modalBox(title, text, ok, 0, true);
 }
 
 }  // namespace app::web

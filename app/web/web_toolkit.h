@@ -2,7 +2,6 @@
 
 #include <app/toolkit.h>
 
-#include <string>
 #include <string_view>
 
 // The run-time layer over the page: windows inside one page, modal boxes over
@@ -13,18 +12,14 @@ namespace app::web {
 
 class WebToolkit final : public Toolkit {
 public:
-    // `programName` titles the error report.
-    explicit WebToolkit(std::string_view programName);
+    WebToolkit();
 
     std::unique_ptr<NativeWindow> createWindow(const WindowDescription& description, WindowEvents& events,
                                                Shell& shell) override;
     MessageBoxAnswer showMessageBox(const MessageBoxRequest& request) override;
-    void showErrorReport(std::string_view text) override;
+    void showErrorReport(std::string_view title, std::string_view text) override;
     // The page outlives its windows, and its main window has no way to close.
     void quit() override {}
-
-private:
-    std::string programName_;
 };
 
 }  // namespace app::web

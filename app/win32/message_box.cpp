@@ -14,12 +14,12 @@ MessageBoxAnswer showMessageBox(const MessageBoxRequest& request)
     return answer == IDYES ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
 }
 
-void showErrorReport(std::string_view text) noexcept
+void showErrorReport(std::string_view title, std::string_view text) noexcept
 {
     try {
-        MessageBoxW(nullptr, toUtf16(text).c_str(), L"Tarvo", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(nullptr, toUtf16(text).c_str(), toUtf16(title).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
-        OutputDebugStringW(L"Tarvo: a run-time error could not be reported\n");
+        OutputDebugStringW(L"A run-time error could not be reported\n");
     }
 }
 

@@ -12,8 +12,8 @@ namespace app::win32 {
 MessageBoxAnswer showMessageBox(const MessageBoxRequest& request);
 
 // The report of an error that ended a handler: the system's box titled
-// "Tarvo" with `text`, modal to the whole program. Never throws: when the
+// `title` with `text`, modal to the whole program. Never throws: when the
 // report cannot be shown, the error goes to the debugger's log.
-void showErrorReport(std::string_view text) noexcept;
+void showErrorReport(std::string_view title, std::string_view text) noexcept;
 
 }  // namespace app::win32

@@ -18,9 +18,9 @@ MessageBoxAnswer Win32Toolkit::showMessageBox(const MessageBoxRequest& request)
     return win32::showMessageBox(request);
 }
 
-void Win32Toolkit::showErrorReport(std::string_view text)
+void Win32Toolkit::showErrorReport(std::string_view title, std::string_view text)
 {
-    win32::showErrorReport(text);
+    win32::showErrorReport(title, text);
 }
 
 void Win32Toolkit::quit()

@@ -9,6 +9,7 @@
 
 #include <app/qt/font_configuration_preload.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 
 #include <QApplication>
@@ -56,7 +57,7 @@ int main(int argc, char** argv)
 
     double prepareMs = 0;
     if (!bare) {
-        app::qt::prepareApplication(application, *fontConfiguration);
+        app::qt::prepareApplication(application, program::identity, *fontConfiguration);
         prepareMs = elapsedMs(clock);
     }
 

@@ -2,6 +2,7 @@
 // written. Runs on whatever platform QT_QPA_PLATFORM names (offscreen in make).
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
@@ -52,7 +53,7 @@ BENCHMARK(Command3Click);
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    app::qt::prepareApplication(application);
+    app::qt::prepareApplication(application, program::identity);
     program::QtProgram tarvo;
     form = &tarvo.start();
     if (!QTest::qWaitForWindowExposed(&form->widget()))

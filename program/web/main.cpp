@@ -1,9 +1,8 @@
-#include <program/identity.h>
 #include <program/web/web_program.h>
 
 // The page goes on after main returns: the program lives as long as it.
 int main()
 {
-    static program::WebProgram tarvo(program::name);
+    static program::WebProgram tarvo;
     tarvo.start();
 }

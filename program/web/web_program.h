@@ -6,7 +6,6 @@
 
 namespace program {
 
-// Made with the program's name, which titles the error report.
 using WebProgram = Program<app::web::WebToolkit, app::web::WebWindow>;
 
 }  // namespace program

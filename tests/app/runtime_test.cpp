@@ -100,14 +100,17 @@ public:
         log.push_back("message " + std::string(request.prompt));
         return app::MessageBoxAnswer::No;
     }
-    void showErrorReport(std::string_view text) override { log.push_back("report " + std::string(text)); }
+    void showErrorReport(std::string_view title, std::string_view text) override
+    {
+        log.push_back("report " + std::string(title) + " " + std::string(text));
+    }
     void quit() override { log.push_back("quit"); }
 };
 
 class RuntimeTest : public testing::Test {
 protected:
     FakeToolkit toolkit;
-    app::Runtime runtime{toolkit, windows};
+    app::Runtime runtime{toolkit, windows, "Tarvo"};
 
     void close(std::string_view name) { static_cast<FakeWindow*>(runtime.openWindow(name))->events().closed(); }
     void click(std::string_view name, std::string_view control)
@@ -154,7 +157,7 @@ TEST(Runtime, RefusesTwoWindowsOfOneName)
 {
     FakeToolkit toolkit;
     const std::array twice{app::WindowClass{&help, {}}, app::WindowClass{&help, {}}};
-    EXPECT_THROW(app::Runtime(toolkit, twice), std::invalid_argument);
+    EXPECT_THROW(app::Runtime(toolkit, twice, "Tarvo"), std::invalid_argument);
 }
 
 TEST_F(RuntimeTest, AnErrorEndsTheHandlerIsReportedAndTheProgramGoesOn)
@@ -168,7 +171,7 @@ TEST_F(RuntimeTest, AnErrorEndsTheHandlerIsReportedAndTheProgramGoesOn)
     mainAction = [](app::Form& form) { form.shell().showMessageBox({.prompt = "again"}); };
     click("Main", "Command1");
     EXPECT_EQ(toolkit.log, (std::vector<std::string>{"create Main", "show Main", "message before",
-                                                     "report 运行时错误 '13':\n\n类型不匹配", "message again"}));
+                                                     "report Tarvo 运行时错误 '13':\n\n类型不匹配", "message again"}));
 }
 
 TEST_F(RuntimeTest, TheWindowFollowsUpAnErrorOnceItIsReported)
@@ -176,9 +179,9 @@ TEST_F(RuntimeTest, TheWindowFollowsUpAnErrorOnceItIsReported)
     runtime.showWindow("Main");
     mainAction = [](app::Form&) { throw calc::RunTimeError::overflow().from(calc::DiscriminantRange{}); };
     click("Main", "Command1");
-    EXPECT_EQ(toolkit.log,
-              (std::vector<std::string>{"create Main", "show Main",
-                                        "report 运行时错误 '6':\n\n溢出\n\nfrom the discriminant", "focus Text1"}));
+    EXPECT_EQ(toolkit.log, (std::vector<std::string>{"create Main", "show Main",
+                                                     "report Tarvo 运行时错误 '6':\n\n溢出\n\nfrom the discriminant",
+                                                     "focus Text1"}));
 }
 
 }  // namespace

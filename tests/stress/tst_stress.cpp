@@ -11,6 +11,7 @@
 #include <app/qt/startup.h>
 #include <calc/calculation.h>
 #include <calc/run_time_error.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
@@ -149,7 +150,7 @@ private:
 
 void StressTest::initTestCase()
 {
-    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()), program::identity);
     random_.seed(std::uint32_t(qEnvironmentVariableIntValue("TARVO_STRESS_SEED")) + 2052u);
     tarvo_ = std::make_unique<program::QtProgram>();
     form_ = &tarvo_->start();

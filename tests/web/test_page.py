@@ -2,9 +2,10 @@
 limit, the modal wait and its guard, the windows inside the page, the live
 region, the scaling and the offline start.
 
-Usage: test_page.py SITE_DIR TABLES_JSON"""
+Usage: test_page.py SITE_DIR TABLES_JSON [TEST...]"""
 
 import json
+import os
 import sys
 import unittest
 
@@ -13,7 +14,7 @@ from selenium.webdriver.common.keys import Keys
 
 from page_driver import Page, Site, chromium, wait_until
 
-SITE_DIR, TABLES = sys.argv[1], json.load(open(sys.argv[2], encoding='utf-8'))
+SITE_DIR, TABLES = os.path.abspath(sys.argv[1]), json.load(open(sys.argv[2], encoding='utf-8'))
 
 
 class PageTest(unittest.TestCase):
@@ -216,4 +217,4 @@ class Offline(PageTest):
 
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)

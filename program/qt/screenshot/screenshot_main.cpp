@@ -3,6 +3,7 @@
 // form1-long-roots.png (1, 0, -2), help.png and about.png in the directory
 // given as the only argument.
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
@@ -70,7 +71,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
-    app::qt::prepareApplication(application);
+    app::qt::prepareApplication(application, program::identity);
     program::QtProgram tarvo;
     app::qt::QtWindow& form = tarvo.start();
     if (!grab(form.widget(), directory, "form1.png"))

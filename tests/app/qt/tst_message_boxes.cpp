@@ -35,7 +35,7 @@ void MessageBoxesTest::errorReportShowsItsTextUnderTheProgramsName()
     bool returned = false;
     const tests::SeenModalBox report = tests::whileAnsweringModalBox(
         [&] {
-            toolkit_.showErrorReport(text.toStdString());
+            toolkit_.showErrorReport("Tarvo", text.toStdString());
             returned = true;
         },
         tests::clickingButton(ok));

@@ -5,6 +5,7 @@
 
 #include <app/qt/qt_window.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 #include <ui/main/form1_description.h>
@@ -50,7 +51,7 @@ private:
 
 void QtWindowTest::initTestCase()
 {
-    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()), program::identity);
 }
 
 void QtWindowTest::fontsReachTheWidgetsInTheirStandIns_data()

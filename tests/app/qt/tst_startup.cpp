@@ -4,6 +4,7 @@
 #include <app/qt/font_configuration_preload.h>
 #include <app/qt/fonts.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 
 #include <QApplication>
 #include <QFile>
@@ -100,13 +101,13 @@ void StartupTest::bothPathsTakeEveryStep()
 {
     unprepare(application());
     const Prepared unprepared = snapshot();
-    app::qt::prepareApplication(application());
+    app::qt::prepareApplication(application(), program::identity);
     const Prepared plain = snapshot();
     QCOMPARE(loadedImagePlugins(), QStringList());
 
     unprepare(application());
     app::qt::FontConfigurationPreload preload;
-    app::qt::prepareApplication(application(), preload);
+    app::qt::prepareApplication(application(), program::identity, preload);
     QCOMPARE(snapshot(), plain);
 
     QCOMPARE(plain.locale, QStringLiteral("zh_CN"));
@@ -124,7 +125,7 @@ void StartupTest::bothPathsTakeEveryStep()
 
 void StartupTest::messageBoxesUseTheWindowsFace()
 {
-    app::qt::prepareApplication(application());
+    app::qt::prepareApplication(application(), program::identity);
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tarvo"), QStringLiteral("提示"));
     const QFont expected = app::qt::toQFont(app::windowDefaultFont);
     QCOMPARE(QFontInfo(box.font()).family(), QFontInfo(expected).family());
@@ -145,7 +146,7 @@ void StartupTest::preloadEndsCleanlyWhetherAwaitedOrNot()
 // window class, which Qt takes from the application name.
 void StartupTest::docksFindTheDesktopEntry()
 {
-    app::qt::prepareApplication(application());
+    app::qt::prepareApplication(application(), program::identity);
     QCOMPARE(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"),
              QFileInfo(QStringLiteral(TARVO_DESKTOP_FILE)).fileName());
     QFile entry(QStringLiteral(TARVO_DESKTOP_FILE));

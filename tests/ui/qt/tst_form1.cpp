@@ -7,6 +7,7 @@
 #include <app/qt/accessibility.h>
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
@@ -139,7 +140,7 @@ private:
 
 void Form1Test::initTestCase()
 {
-    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()), program::identity);
     tests::useButtonIconStyle();
 }
 

@@ -4,6 +4,7 @@
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/main/form1_description.h>
 
@@ -68,7 +69,7 @@ private:
 
 void InfoWindowsTest::initTestCase()
 {
-    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()), program::identity);
 }
 
 void InfoWindowsTest::init()

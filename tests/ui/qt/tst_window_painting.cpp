@@ -8,6 +8,7 @@
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
+#include <program/identity.h>
 #include <program/qt/qt_program.h>
 #include <ui/info/form2.h>
 #include <ui/main/form1_description.h>
@@ -93,7 +94,7 @@ private:
 
 void WindowPaintingTest::initTestCase()
 {
-    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()), program::identity);
 }
 
 void WindowPaintingTest::init()
