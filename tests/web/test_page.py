@@ -41,6 +41,16 @@ class MainWindow(PageTest):
         focused = self.page.js('const f = document.activeElement; return [f.dataset.name, f.selectionStart, f.selectionEnd]')
         self.assertEqual(focused, ['Text1', 0, 1])
 
+    def test_tab_goes_round_the_focus_chain_and_each_control_says_its_name(self):
+        chain = TABLES['focusChain']
+        for name in chain[1:] + chain[:1]:
+            ActionChains(self.page.browser).send_keys(Keys.TAB).perform()
+            self.assertEqual(self.page.js('return document.activeElement.dataset.name'), name)
+        for name, heard in TABLES['heard'].items():
+            control = self.page.control(name)
+            said = control.get_attribute('aria-label') or control.get_attribute('textContent')
+            self.assertEqual(None if control.get_attribute('aria-hidden') == 'true' else said, heard, name)
+
     def test_outcomes_are_announced_in_a_live_region_without_moving_the_focus(self):
         for row in TABLES['announcements']:
             with self.subTest(row['name']):
@@ -202,6 +212,7 @@ class OnAPhone(PageTest):
 
 class Offline(PageTest):
     def test_after_one_visit_the_page_starts_without_the_network(self):
+        self.assertEqual(self.page.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'], [])
         wait_until(lambda: self.page.js('return !!navigator.serviceWorker.controller'))
         self.site.stop()
         self.page.open(self.site.url)

@@ -1,14 +1,18 @@
-// Prints the rows the other backends' tests share, and what the notice windows
-// say, as JSON for the browser tests.
+// Prints the rows the other backends' tests share, what the notice windows say
+// and what a screen reader hears of the main window's controls, in their focus
+// order, as JSON for the browser tests.
 
 #include <app/spoken_text.h>
 #include <tests/support/announcements.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
+#include <ui/main/form1_description.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -36,5 +40,22 @@ int main()
         separator = ", ";
     }
     std::cout << "], \"noticeTexts\": {\"Form2\": " << quoted(app::noticeText(ui::info::form2Description))
-              << ", \"Form3\": " << quoted(app::noticeText(ui::info::form3Description)) << "}}\n";
+              << ", \"Form3\": " << quoted(app::noticeText(ui::info::form3Description)) << "}, \"heard\": {";
+    separator = "";
+    std::vector<const app::ControlDescription*> chain;
+    for (const app::ControlDescription& control : ui::main::form1Controls) {
+        std::cout << separator << quoted(control.name) << ": "
+                  << (control.drawnOnly ? "null" : quoted(app::spokenName(control, control.text)));
+        separator = ", ";
+        if (control.focusOrder >= 0)
+            chain.push_back(&control);
+    }
+    std::sort(chain.begin(), chain.end(), [](auto* one, auto* other) { return one->focusOrder < other->focusOrder; });
+    std::cout << "}, \"focusChain\": [";
+    separator = "";
+    for (const app::ControlDescription* control : chain) {
+        std::cout << separator << quoted(control->name);
+        separator = ", ";
+    }
+    std::cout << "]}\n";
 }
