@@ -89,12 +89,13 @@ const TarvoPage = (() => {
         return Math.max(low, Math.min(value, high));
     }
 
-    // Keeps a window's title bar within the viewport.
+    // Keeps a window within the viewport's width, and its title bar, by which
+    // it moves, within its height.
     function position(win, left, top) {
         const width = win.root.offsetWidth * scale;
-        const height = win.root.offsetHeight * scale;
+        const grip = (win.titleBar || win.root).offsetHeight * scale;
         win.left = clamp(left, 0, Math.max(0, innerWidth - width));
-        win.top = clamp(top, 0, Math.max(0, innerHeight - Math.min(height, win.titleHeight * scale)));
+        win.top = clamp(top, 0, Math.max(0, innerHeight - grip));
         win.root.style.transform = `translate(${win.left}px, ${win.top}px) scale(${scale})`;
     }
 
@@ -104,6 +105,7 @@ const TarvoPage = (() => {
         const width = mainWindow.root.offsetWidth;
         const height = mainWindow.root.offsetHeight;
         scale = Math.min(1, (innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+        document.documentElement.style.setProperty('--tarvo-scale', String(scale));
         position(mainWindow, (innerWidth - width * scale) / 2, (innerHeight - height * scale) / 2);
         for (const win of windows.values()) {
             if (win !== mainWindow)
@@ -128,8 +130,7 @@ const TarvoPage = (() => {
     function createWindow(id, name, caption, width, height, notice, noticeText) {
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
         root.dataset.name = name;
-        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0,
-                     titleHeight: 0};
+        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
