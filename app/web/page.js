@@ -396,6 +396,20 @@ const TarvoPage = (() => {
         }
     }
 
+    // Once the module is done with the page for now: a window of captions set
+    // one by one is painted once.
+    const unpainted = new Set();
+
+    function paintSoon(win) {
+        if (unpainted.size === 0) {
+            queueMicrotask(() => {
+                unpainted.forEach(paint);
+                unpainted.clear();
+            });
+        }
+        unpainted.add(win);
+    }
+
     function setLabel(id, name, caption, lines, spoken, tooltip) {
         const win = windows.get(id);
         const label = win.controls.get(name);
@@ -409,7 +423,7 @@ const TarvoPage = (() => {
             label.title = tooltip;
         else
             label.removeAttribute('title');
-        paint(win);
+        paintSoon(win);
     }
 
     function measure(font, text) {
