@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "clipboard.h"
+#include "dpi.h"
 #include "utf16.h"
 #include "window_text.h"
 
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace app::win32 {
 namespace {
@@ -37,6 +39,23 @@ CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, int width, int heigh
     return layOutCaption(unitsOf(caption), area, widthOf);
 }
 
+// The distances between the origins of the characters of `text`, measured as
+// the layout measures them in the font selected into `dc`, and scaled: the
+// character cells ExtTextOutW takes.
+std::vector<INT> scaledAdvances(HDC dc, std::wstring_view text, double scale)
+{
+    std::vector<INT> advances(text.size());
+    long before = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(i + 1), &extent);
+        const long origin = std::lround(extent.cx * scale);
+        advances[i] = static_cast<INT>(origin - before);
+        before = origin;
+    }
+    return advances;
+}
+
 class FontInDc {
 public:
     FontInDc(HDC dc, HFONT font) : dc_(dc), previous_(SelectObject(dc, font)) {}
@@ -57,7 +76,9 @@ HFONT fontOf(HWND window)
 }  // namespace
 
 Label::Label(HWND parent, int id, const ControlDescription& description)
-    : description_(description), backColour_(description.backColour)
+    : description_(description),
+      designFont_(description.font.value_or(windowDefaultFont), baseDpi),
+      backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
@@ -65,6 +86,7 @@ Label::Label(HWND parent, int id, const ControlDescription& description)
     if (handle_ == nullptr)
         throw std::runtime_error("cannot create a label");
     SetWindowSubclass(handle_, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Label::~Label()
@@ -74,15 +96,22 @@ Label::~Label()
         DestroyWindow(tooltip_);
 }
 
+const Label& Label::of(HWND handle)
+{
+    const auto* label = reinterpret_cast<const Label*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (label == nullptr)
+        throw std::invalid_argument("not a label");
+    return *label;
+}
+
 CaptionLayout Label::layOut() const
 {
-    RECT area{};
-    GetClientRect(handle_, &area);
     HDC dc = GetDC(handle_);
     CaptionLayout layout;
     {
-        const FontInDc selected(dc, fontOf(handle_));
-        layout = layOutInDc(dc, windowText(handle_), area.right, area.bottom);
+        const FontInDc selected(dc, designFont_.handle());
+        layout = layOutInDc(dc, windowText(handle_), twipsToPixels(description_.width, baseDpi),
+                            twipsToPixels(description_.height, baseDpi));
     }
     ReleaseDC(handle_, dc);
     return layout;
@@ -96,15 +125,25 @@ void Label::paint(const DRAWITEMSTRUCT& item) const
     SetBkColor(item.hDC, back);
     ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);  // fills the back
 
+    const std::wstring caption = windowText(handle_);
+    const double scale = static_cast<double>(dpi_) / baseDpi;
+    const CaptionLayout layout = layOut();
+    std::vector<std::vector<INT>> advances;
+    {
+        const FontInDc design(item.hDC, designFont_.handle());
+        for (const CaptionLine& line : layout.lines)
+            advances.push_back(
+                scaledAdvances(item.hDC, std::wstring_view(caption).substr(line.begin, line.end - line.begin), scale));
+    }
     const FontInDc selected(item.hDC, fontOf(handle_));
     SetTextColor(item.hDC, backColour_ ? textOnBackColour : GetSysColor(COLOR_BTNTEXT));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextAlign(item.hDC, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    const std::wstring caption = windowText(handle_);
-    const CaptionLayout layout = layOutInDc(item.hDC, caption, area.right - area.left, area.bottom - area.top);
-    for (const CaptionLine& line : layout.lines)
-        ExtTextOutW(item.hDC, area.left, area.top + static_cast<int>(std::lround(line.baseline)), ETO_CLIPPED, &area,
-                    caption.data() + line.begin, static_cast<UINT>(line.end - line.begin), nullptr);
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        const CaptionLine& line = layout.lines[i];
+        ExtTextOutW(item.hDC, area.left, area.top + static_cast<int>(std::lround(line.baseline * scale)), ETO_CLIPPED,
+                    &area, caption.data() + line.begin, static_cast<UINT>(line.end - line.begin), advances[i].data());
+    }
 }
 
 void Label::refresh()
