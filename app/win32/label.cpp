@@ -24,24 +24,39 @@ constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs
 constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
 constexpr UINT copyCommand = 1;
 
-// Lays the caption out in the font selected into `dc`.
-CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, int width, int height)
+// Captions are measured in their font at this em, where hinting moves an
+// advance by a negligible share: the unhinted advances, as the Qt backend has.
+constexpr int measuringEm = 1024;  // pixels
+
+FontDescription measuringFont(const FontDescription& font)
 {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const auto widthOf = [dc, caption](std::size_t begin, std::size_t end) {
+    FontDescription measuring = font;
+    measuring.points = measuringEm * 72.0 / baseDpi;
+    return measuring;
+}
+
+// The font's em in pixels at `dpi`, unrounded.
+double emAt(const FontDescription& font, unsigned dpi)
+{
+    return font.points * dpi / 72.0;
+}
+
+// Lays the caption out in pixels at baseDpi, measured in the measuring font
+// selected into `dc`.
+CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, const CaptionArea& area)
+{
+    const double scale = area.em / measuringEm;
+    const auto widthOf = [dc, caption, scale](std::size_t begin, std::size_t end) {
         SIZE size{};
         GetTextExtentPoint32W(dc, caption.data() + begin, static_cast<int>(end - begin), &size);
-        return static_cast<double>(size.cx);
+        return size.cx * scale;
     };
-    const CaptionArea area{static_cast<double>(width), static_cast<double>(height),
-                           static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading)};
     return layOutCaption(unitsOf(caption), area, widthOf);
 }
 
 // The distances between the origins of the characters of `text`, measured as
-// the layout measures them in the font selected into `dc`, and scaled: the
-// character cells ExtTextOutW takes.
+// the layout measures them in the measuring font selected into `dc`, and
+// scaled to pixels: the character cells ExtTextOutW takes.
 std::vector<INT> scaledAdvances(HDC dc, std::wstring_view text, double scale)
 {
     std::vector<INT> advances(text.size());
@@ -77,7 +92,8 @@ HFONT fontOf(HWND window)
 
 Label::Label(HWND parent, int id, const ControlDescription& description)
     : description_(description),
-      designFont_(description.font.value_or(windowDefaultFont), baseDpi),
+      font_(description.font.value_or(windowDefaultFont)),
+      measuringFont_(measuringFont(font_), baseDpi),
       backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
@@ -109,9 +125,10 @@ CaptionLayout Label::layOut() const
     HDC dc = GetDC(handle_);
     CaptionLayout layout;
     {
-        const FontInDc selected(dc, designFont_.handle());
-        layout = layOutInDc(dc, windowText(handle_), twipsToPixels(description_.width, baseDpi),
-                            twipsToPixels(description_.height, baseDpi));
+        const FontInDc selected(dc, measuringFont_.handle());
+        const CaptionArea area{static_cast<double>(twipsToPixels(description_.width, baseDpi)),
+                               static_cast<double>(twipsToPixels(description_.height, baseDpi)), emAt(font_, baseDpi)};
+        layout = layOutInDc(dc, windowText(handle_), area);
     }
     ReleaseDC(handle_, dc);
     return layout;
@@ -126,14 +143,15 @@ void Label::paint(const DRAWITEMSTRUCT& item) const
     ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);  // fills the back
 
     const std::wstring caption = windowText(handle_);
-    const double scale = static_cast<double>(dpi_) / baseDpi;
+    const double scale = static_cast<double>(dpi_) / baseDpi;  // from the layout's pixels
     const CaptionLayout layout = layOut();
     std::vector<std::vector<INT>> advances;
     {
-        const FontInDc design(item.hDC, designFont_.handle());
+        const FontInDc measuring(item.hDC, measuringFont_.handle());
         for (const CaptionLine& line : layout.lines)
-            advances.push_back(
-                scaledAdvances(item.hDC, std::wstring_view(caption).substr(line.begin, line.end - line.begin), scale));
+            advances.push_back(scaledAdvances(item.hDC,
+                                              std::wstring_view(caption).substr(line.begin, line.end - line.begin),
+                                              emAt(font_, dpi_) / measuringEm));
     }
     const FontInDc selected(item.hDC, fontOf(handle_));
     SetTextColor(item.hDC, backColour_ ? textOnBackColour : GetSysColor(COLOR_BTNTEXT));

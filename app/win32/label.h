@@ -12,11 +12,10 @@
 
 // A label: an owner-drawn STATIC control that draws its caption from the
 // top-left corner, laid out by the shared rules of app/text.h, on its back
-// colour or the window's face colour. The caption is laid out at baseDpi, in
-// its font at that DPI and the label's described size, and drawn scaled to
-// the window's DPI, each character where the layout put it: hinting at a
-// larger size cannot push a line over the edge, and the caption breaks into
-// the same lines at every DPI. A caption that a handler sets shows
+// colour or the window's face colour. The caption is laid out in the label's
+// described size with the unhinted advances of its font, and each character is
+// drawn where they put it at the window's DPI: hinting cannot push a line over
+// the edge, and the caption breaks into the same lines at every DPI. A caption that a handler sets shows
 // whole in a tooltip while the label cuts it off. A copyable label's context
 // menu copies its whole caption.
 namespace app::win32 {
@@ -54,7 +53,8 @@ private:
 
     HWND handle_ = nullptr;
     const ControlDescription& description_;
-    Font designFont_;  // at baseDpi
+    FontDescription font_;
+    Font measuringFont_;
     unsigned dpi_ = baseDpi;
     std::optional<Rgb> backColour_;
     CaptionSource source_ = CaptionSource::Table;
