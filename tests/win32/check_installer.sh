@@ -81,7 +81,7 @@ check_mode() {
 
     # The uninstaller copies itself away and returns at once: wait for it.
     wine_exec "$dir/Uninstall.exe" /S || fail "$mode: the uninstaller failed"
-    for _ in $(seq 100); do
+    for _ in $(seq 1500); do  # 5 minutes: on qemu each 32-bit program takes a minute to start
         [ -e "$dir" ] || [ -e "$menu" ] || break
         sleep 0.2
     done
