@@ -21,6 +21,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -660,10 +661,13 @@ INSTANTIATE_TEST_SUITE_P(Slots, TooltipTest,
 // A caption from the window's table has none, even where its label cuts it off.
 TEST(Labels, KeepTheTablesCaptionWithoutTooltip)
 {
-    const ShownWindow form1(ui::main::form1Description);
-    const HWND label = form1->control("Label16");
-    SetWindowPos(label, nullptr, 0, 0, 4, 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(label, WM_SETFONT, static_cast<WPARAM>(SendMessageW(label, WM_GETFONT, 0, 0)), FALSE);
+    static constexpr std::array narrow{app::ControlDescription{
+        .kind = app::ControlKind::Label, .name = "Label1", .text = "_____________________", .width = 60, .height = 60}};
+    static constexpr app::WindowDescription description{
+        .name = "Narrow", .clientWidth = 600, .clientHeight = 600, .controls = narrow};
+    const ShownWindow window(description);
+    const HWND label = window->control("Label1");
+    ASSERT_TRUE(app::win32::Label::of(label).layOut().cutOff);
     EXPECT_EQ(tooltipOf(label), L"");
 }
 
