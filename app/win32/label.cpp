@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "clipboard.h"
+#include "dpi.h"
 #include "utf16.h"
 #include "window_text.h"
 
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace app::win32 {
 namespace {
@@ -22,19 +24,51 @@ constexpr COLORREF textOnBackColour = RGB(0, 0, 0);  // a fixed light back needs
 constexpr int tooltipWidth = 400;                    // pixels; wider tips break their lines
 constexpr UINT copyCommand = 1;
 
-// Lays the caption out in the font selected into `dc`.
-CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, int width, int height)
+// Captions are measured in their font at this em, where hinting moves an
+// advance by a negligible share: the unhinted advances, as the Qt backend has.
+constexpr int measuringEm = 1024;  // pixels
+
+FontDescription measuringFont(const FontDescription& font)
 {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const auto widthOf = [dc, caption](std::size_t begin, std::size_t end) {
+    FontDescription measuring = font;
+    measuring.points = measuringEm * 72.0 / baseDpi;
+    return measuring;
+}
+
+// The font's em in pixels at `dpi`, unrounded.
+double emAt(const FontDescription& font, unsigned dpi)
+{
+    return font.points * dpi / 72.0;
+}
+
+// Lays the caption out in pixels at baseDpi, measured in the measuring font
+// selected into `dc`.
+CaptionLayout layOutInDc(HDC dc, std::wstring_view caption, const CaptionArea& area)
+{
+    const double scale = area.em / measuringEm;
+    const auto widthOf = [dc, caption, scale](std::size_t begin, std::size_t end) {
         SIZE size{};
         GetTextExtentPoint32W(dc, caption.data() + begin, static_cast<int>(end - begin), &size);
-        return static_cast<double>(size.cx);
+        return size.cx * scale;
     };
-    const CaptionArea area{static_cast<double>(width), static_cast<double>(height),
-                           static_cast<double>(metrics.tmHeight - metrics.tmInternalLeading)};
     return layOutCaption(unitsOf(caption), area, widthOf);
+}
+
+// The distances between the origins of the characters of `text`, measured as
+// the layout measures them in the measuring font selected into `dc`, and
+// scaled to pixels: the character cells ExtTextOutW takes.
+std::vector<INT> scaledAdvances(HDC dc, std::wstring_view text, double scale)
+{
+    std::vector<INT> advances(text.size());
+    long before = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(i + 1), &extent);
+        const long origin = std::lround(extent.cx * scale);
+        advances[i] = static_cast<INT>(origin - before);
+        before = origin;
+    }
+    return advances;
 }
 
 class FontInDc {
@@ -57,7 +91,10 @@ HFONT fontOf(HWND window)
 }  // namespace
 
 Label::Label(HWND parent, int id, const ControlDescription& description)
-    : description_(description), backColour_(description.backColour)
+    : description_(description),
+      font_(description.font.value_or(windowDefaultFont)),
+      measuringFont_(measuringFont(font_), baseDpi),
+      backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
@@ -65,6 +102,7 @@ Label::Label(HWND parent, int id, const ControlDescription& description)
     if (handle_ == nullptr)
         throw std::runtime_error("cannot create a label");
     SetWindowSubclass(handle_, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Label::~Label()
@@ -74,15 +112,23 @@ Label::~Label()
         DestroyWindow(tooltip_);
 }
 
+const Label& Label::of(HWND handle)
+{
+    const auto* label = reinterpret_cast<const Label*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    if (label == nullptr)
+        throw std::invalid_argument("not a label");
+    return *label;
+}
+
 CaptionLayout Label::layOut() const
 {
-    RECT area{};
-    GetClientRect(handle_, &area);
     HDC dc = GetDC(handle_);
     CaptionLayout layout;
     {
-        const FontInDc selected(dc, fontOf(handle_));
-        layout = layOutInDc(dc, windowText(handle_), area.right, area.bottom);
+        const FontInDc selected(dc, measuringFont_.handle());
+        const CaptionArea area{static_cast<double>(twipsToPixels(description_.width, baseDpi)),
+                               static_cast<double>(twipsToPixels(description_.height, baseDpi)), emAt(font_, baseDpi)};
+        layout = layOutInDc(dc, windowText(handle_), area);
     }
     ReleaseDC(handle_, dc);
     return layout;
@@ -96,15 +142,26 @@ void Label::paint(const DRAWITEMSTRUCT& item) const
     SetBkColor(item.hDC, back);
     ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);  // fills the back
 
+    const std::wstring caption = windowText(handle_);
+    const double scale = static_cast<double>(dpi_) / baseDpi;  // from the layout's pixels
+    const CaptionLayout layout = layOut();
+    std::vector<std::vector<INT>> advances;
+    {
+        const FontInDc measuring(item.hDC, measuringFont_.handle());
+        for (const CaptionLine& line : layout.lines)
+            advances.push_back(scaledAdvances(item.hDC,
+                                              std::wstring_view(caption).substr(line.begin, line.end - line.begin),
+                                              emAt(font_, dpi_) / measuringEm));
+    }
     const FontInDc selected(item.hDC, fontOf(handle_));
     SetTextColor(item.hDC, backColour_ ? textOnBackColour : GetSysColor(COLOR_BTNTEXT));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextAlign(item.hDC, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    const std::wstring caption = windowText(handle_);
-    const CaptionLayout layout = layOutInDc(item.hDC, caption, area.right - area.left, area.bottom - area.top);
-    for (const CaptionLine& line : layout.lines)
-        ExtTextOutW(item.hDC, area.left, area.top + static_cast<int>(std::lround(line.baseline)), ETO_CLIPPED, &area,
-                    caption.data() + line.begin, static_cast<UINT>(line.end - line.begin), nullptr);
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        const CaptionLine& line = layout.lines[i];
+        ExtTextOutW(item.hDC, area.left, area.top + static_cast<int>(std::lround(line.baseline * scale)), ETO_CLIPPED,
+                    &area, caption.data() + line.begin, static_cast<UINT>(line.end - line.begin), advances[i].data());
+    }
 }
 
 void Label::refresh()

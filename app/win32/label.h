@@ -1,5 +1,8 @@
 #pragma once
 
+#include "dpi.h"
+#include "fonts.h"
+
 #include <app/text.h>
 #include <app/window_description.h>
 
@@ -9,7 +12,10 @@
 
 // A label: an owner-drawn STATIC control that draws its caption from the
 // top-left corner, laid out by the shared rules of app/text.h, on its back
-// colour or the window's face colour. A caption that a handler sets shows
+// colour or the window's face colour. The caption is laid out in the label's
+// described size with the unhinted advances of its font, and each character is
+// drawn where they put it at the window's DPI: hinting cannot push a line over
+// the edge, and the caption breaks into the same lines at every DPI. A caption that a handler sets shows
 // whole in a tooltip while the label cuts it off. A copyable label's context
 // menu copies its whole caption.
 namespace app::win32 {
@@ -23,14 +29,20 @@ public:
     Label& operator=(const Label&) = delete;
     ~Label();
 
+    // The Label that made the control `handle`.
+    static const Label& of(HWND handle);
+
     HWND handle() const { return handle_; }
+
+    // The DPI the window is laid out at, before its fonts are set.
+    void setDpi(unsigned dpi) { dpi_ = dpi; }
 
     // The label's font changed (WM_SETFONT) or its size: the cut-off state may too.
     void refresh();
 
     void paint(const DRAWITEMSTRUCT& item) const;
 
-    // The caption laid out at the current size and font.
+    // The caption laid out in pixels at baseDpi.
     CaptionLayout layOut() const;
 
 private:
@@ -41,6 +53,9 @@ private:
 
     HWND handle_ = nullptr;
     const ControlDescription& description_;
+    FontDescription font_;
+    Font measuringFont_;
+    unsigned dpi_ = baseDpi;
     std::optional<Rgb> backColour_;
     CaptionSource source_ = CaptionSource::Table;
     HWND tooltip_ = nullptr;  // made on the first cut-off caption

@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "accessibility.h"
+#include "button.h"
 #include "dpi.h"
 #include "label.h"
 #include "text_box.h"
@@ -136,13 +137,7 @@ void Window::buildControls()
             control->handle = control->textBox->handle();
             break;
         case ControlKind::Button:
-            control->handle = CreateWindowExW(
-                0, WC_BUTTONW, toUtf16(description.text).c_str(),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, bounds.left, bounds.top,
-                bounds.right - bounds.left, bounds.bottom - bounds.top, handle_,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), GetModuleHandleW(nullptr), nullptr);
-            if (control->handle == nullptr)
-                throw std::runtime_error("cannot create a button");
+            control->handle = createButton(handle_, control->id, description, bounds);
             break;
         }
         annotate(control->handle, spokenName(description, description.text), description.accessibleDescription);
@@ -206,6 +201,8 @@ void Window::applyFonts()
         return found->second.handle();
     };
     for (const auto& control : controls_) {
+        if (control->label)
+            control->label->setDpi(dpi_);
         const HFONT font = fontFor(control->description.font.value_or(windowDefaultFont));
         SendMessageW(control->handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
@@ -331,7 +328,7 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // Followed on the system DPI's path too: Windows 8.1 sends it, and a
         // process it takes as per-monitor is never stretched.
         dpi_ = LOWORD(wParam);
-        layOut();  // before the fonts, so that the labels judge their captions at their new size
+        layOut();  // before the fonts, which redraw the labels at their new size and DPI
         applyFonts();
         fitFrame(reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -153,7 +153,8 @@ TEST(Conversions, IgnoreTheProcessLocale)
         std::setlocale(LC_ALL, "C");
         return;
     }
-    GTEST_SKIP() << "neither de_DE.UTF-8 nor fr_FR.UTF-8 is generated on this machine";
+    GTEST_SKIP() << "neither de_DE.UTF-8 nor fr_FR.UTF-8 is a locale of this C library here (Windows names "
+                    "locales otherwise; on Linux, install-deps generates them)";
 }
 
 }  // namespace

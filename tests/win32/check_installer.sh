@@ -30,46 +30,68 @@ folder() {
     echo "$path"
 }
 here_path() { sed 's|\\|/|g; s|^C:|'"$prefix"'/drive_c|' <<<"$1"; }
-if file -b "$installer" | grep -q 'PE32+'; then program_files=ProgramFiles; else program_files='ProgramFiles(x86)'; fi
+# The registry view the installer writes is its processor's; under HKCU the
+# views share the Software key.
+if file -b "$installer" | grep -q 'PE32+'; then
+    program_files=ProgramFiles view=64
+else
+    program_files='ProgramFiles(x86)' view=32
+fi
 all_users_dir=$(folder "$program_files")\\Tarvo
 all_users_menu=$(folder ProgramData)'\Microsoft\Windows\Start Menu\Programs\Tarvo'
 current_user_dir=$(folder LOCALAPPDATA)\\Programs\\Tarvo
 current_user_menu=$(folder APPDATA)'\Microsoft\Windows\Start Menu\Programs\Tarvo'
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvo'
-# The icon of the uninstall entry under a root, empty without an entry.
-entry_icon() {
-    "$here/../../scripts/wine-session" exec "$session" 96 reg query "$1\\$key" /v DisplayIcon 2>/dev/null |
-        sed -n 's/\r$//; s/^ *DisplayIcon *REG_SZ *//p'
+# The uninstall entry under a root in a view: its values as NAME=VALUE lines,
+# sorted; empty without an entry.
+entry() {
+    "$here/../../scripts/wine-session" exec "$session" 96 reg query "$1\\$key" /reg:"$2" 2>/dev/null |
+        sed -n 's/\r$//; s/^ *\([A-Za-z]*\) *REG_[A-Z]* *\(.*\)$/\1=\2/p' | sort
+}
+packaged_value() { sed -n 's/^set('"$1"' "\(.*\)")$/\1/p' "$build/CPackConfig.cmake"; }
+name=$(packaged_value CPACK_NSIS_DISPLAY_NAME) version=$(packaged_value CPACK_PACKAGE_VERSION)
+publisher=$(packaged_value CPACK_PACKAGE_VENDOR)
+# The whole entry of an installation into FOLDER in MODE (AllUsers or CurrentUser).
+expected_entry() {
+    printf '%s\n' "DisplayIcon=$1\\Tarvo.exe" "DisplayName=$name" "DisplayVersion=$version" "InstallLocation=$1" \
+        NoModify=0x1 NoRepair=0x1 "Publisher=$publisher" "QuietUninstallString=\"$1\\Uninstall.exe\" /S /$2" \
+        "UninstallString=\"$1\\Uninstall.exe\" /$2" | sort
 }
 
-# MODE SWITCH FOLDER START_MENU ROOT OTHER_ROOT: the installer run with SWITCH
-# puts Tarvo.exe into FOLDER, its shortcut into START_MENU (Windows paths) and
-# its uninstall entry under ROOT, none under OTHER_ROOT.
+# MODE INSTALL_MODE SWITCH FOLDER START_MENU ROOT: the installer run with SWITCH puts
+# Tarvo.exe into FOLDER, its shortcut into START_MENU (Windows paths) and its
+# whole uninstall entry under ROOT in its view, no value of it anywhere else.
 check_mode() {
-    local mode=$1 switch=$2 program=$3\\Tarvo.exe root=$5 other=$6 status=0
-    local dir menu
-    dir=$(here_path "$3") menu=$(here_path "$4")
+    local mode=$1 install_mode=$2 switch=$3 folder=$4 start_menu=$5 root=$6 status=0
+    local program=$folder\\Tarvo.exe dir menu place
+    dir=$(here_path "$folder") menu=$(here_path "$start_menu")
     wine_exec "$installer" /S $switch || status=$?
     [ "$status" -ne 77 ] || exit 77
     [ "$status" -eq 0 ] || fail "$mode: the installer exited with $status"
     [ -f "$dir/Tarvo.exe" ] || fail "$mode: no $program"
     cmp -s "$dir/Tarvo.exe" "$packaged" || fail "$mode: the installed program differs"
-    [ -f "$menu/Tarvo.lnk" ] || fail "$mode: no Start-menu shortcut in $4"
+    [ -f "$menu/Tarvo.lnk" ] || fail "$mode: no Start-menu shortcut in $start_menu"
     strings -a "$menu/Tarvo.lnk" | grep -qxF "$program" || fail "$mode: the shortcut does not lead to $program"
-    [ "$(entry_icon "$root")" = "$program" ] || fail "$mode: no uninstall entry with the program's icon under $root"
-    [ -z "$(entry_icon "$other")" ] || fail "$mode: an uninstall entry under $other"
+    diff <(expected_entry "$folder" "$install_mode") <(entry "$root" $view) >&2 ||
+        fail "$mode: the uninstall entry under $root in the $view-bit view differs from the expected one (diff above)"
+    for place in "HKLM 32" "HKLM 64" "HKCU $view"; do
+        [ "$place" = "$root $view" ] || [ -z "$(entry $place)" ] ||
+            fail "$mode: uninstall values under ${place% *} in the ${place#* }-bit view"
+    done
 
     # The uninstaller copies itself away and returns at once: wait for it.
     wine_exec "$dir/Uninstall.exe" /S || fail "$mode: the uninstaller failed"
-    for _ in $(seq 100); do
+    for _ in $(seq 1500); do  # 5 minutes: on qemu each 32-bit program takes a minute to start
         [ -e "$dir" ] || [ -e "$menu" ] || break
         sleep 0.2
     done
-    [ ! -e "$dir" ] || fail "$mode: $3 is still there"
+    [ ! -e "$dir" ] || fail "$mode: $folder is still there"
     [ ! -e "$menu" ] || fail "$mode: the Start-menu folder is still there"
-    [ -z "$(entry_icon "$root")" ] || fail "$mode: the uninstall entry is still there"
+    for place in "HKLM 32" "HKLM 64" "HKCU $view"; do
+        [ -z "$(entry $place)" ] || fail "$mode: the uninstall entry is still under ${place% *} in the ${place#* }-bit view"
+    done
     echo "check_installer: $mode: installed and uninstalled ${installer##*/} silently"
 }
 
-check_mode "all users" "" "$all_users_dir" "$all_users_menu" HKLM HKCU
-check_mode "current user" /CurrentUser "$current_user_dir" "$current_user_menu" HKCU HKLM
+check_mode "all users" AllUsers "" "$all_users_dir" "$all_users_menu" HKLM
+check_mode "current user" CurrentUser /CurrentUser "$current_user_dir" "$current_user_menu" HKCU

@@ -7,6 +7,7 @@
 #include "win32_test_support.h"
 
 #include <app/win32/accessibility.h>
+#include <app/win32/label.h>
 #include <app/win32/window.h>
 #include <app/win32/window_dpi_for_tests.h>
 #include <ui/info/form2.h>
@@ -20,8 +21,11 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -344,6 +348,31 @@ TEST(Keyboard, NoButtonIsTheDefault)
     IsDialogMessageW(form1->handle(), &enter);
     pumpMessages();
     EXPECT_EQ(clicks, 0);
+
+    // Nor does one become it as the focus comes and goes, by Tab or by the mouse.
+    auto tab = [&] {
+        MSG key{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageW(form1->handle(), &key);
+    };
+    auto click = [&](const char* control) {
+        SendMessageW(form1->control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(form1->control(control), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    };
+    SetFocus(form1->control("Text3"));
+    for (const auto& [step, move] : std::vector<std::pair<const char*, std::function<void()>>>{
+             {"Tab to Command1", tab},
+             {"Tab on", tab},
+             {"click into Text1", [&] { click("Text1"); }},
+             {"click Command1", [&] { click("Command1"); }},
+             {"Tab on", tab},
+             {"click Command1 again", [&] { click("Command1"); }},
+             {"click into Text2", [&] { click("Text2"); }}}) {
+        move();
+        pumpMessages();
+        for (const char* button : {"Command1", "Command2", "Command3", "Command4"})
+            EXPECT_EQ(GetWindowLongW(form1->control(button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON)
+                << button << " after " << step;
+    }
 }
 
 void typeCharacters(HWND box, const std::wstring& text)
@@ -632,10 +661,13 @@ INSTANTIATE_TEST_SUITE_P(Slots, TooltipTest,
 // A caption from the window's table has none, even where its label cuts it off.
 TEST(Labels, KeepTheTablesCaptionWithoutTooltip)
 {
-    const ShownWindow form1(ui::main::form1Description);
-    const HWND label = form1->control("Label16");
-    SetWindowPos(label, nullptr, 0, 0, 4, 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(label, WM_SETFONT, static_cast<WPARAM>(SendMessageW(label, WM_GETFONT, 0, 0)), FALSE);
+    static constexpr std::array narrow{app::ControlDescription{
+        .kind = app::ControlKind::Label, .name = "Label1", .text = "_____________________", .width = 60, .height = 60}};
+    static constexpr app::WindowDescription description{
+        .name = "Narrow", .clientWidth = 600, .clientHeight = 600, .controls = narrow};
+    const ShownWindow window(description);
+    const HWND label = window->control("Label1");
+    ASSERT_TRUE(app::win32::Label::of(label).layOut().cutOff);
     EXPECT_EQ(tooltipOf(label), L"");
 }
 
@@ -682,6 +714,43 @@ INSTANTIATE_TEST_SUITE_P(Controls, AccessibleTest,
                                          Accessible{"Label8", nullptr, L"判别式 (x1 行)"},
                                          Accessible{"Label6", nullptr, L"x2 的值"}),
                          [](const auto& test) { return std::string(test.param.control); });
+
+// Lays the window out at `dpi`, as for a monitor of that DPI.
+void changeDpi(HWND window, unsigned dpi)
+{
+    RECT now{};
+    GetWindowRect(window, &now);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&now));
+}
+
+class CaptionLinesTest : public testing::TestWithParam<const char*> {};
+
+// Hinting at a larger size must not push a line over the label's edge.
+TEST_P(CaptionLinesTest, BreakTheSameAtEveryDpi)
+{
+    const app::WindowDescription& description = describedWindow(GetParam());
+    const ShownWindow window(description);
+    auto captionLines = [&] {
+        std::vector<std::tuple<std::string_view, std::size_t, std::size_t, bool>> lines;
+        for (const app::ControlDescription& control : description.controls) {
+            if (control.kind != app::ControlKind::Label || control.text.empty())
+                continue;
+            const app::CaptionLayout layout = app::win32::Label::of(window->control(control.name)).layOut();
+            for (const app::CaptionLine& line : layout.lines)
+                lines.emplace_back(control.name, line.begin, line.end, layout.cutOff);
+        }
+        return lines;
+    };
+    changeDpi(window->handle(), 96);
+    const auto at96 = captionLines();
+    for (const unsigned dpi : {120u, 144u, 192u}) {
+        changeDpi(window->handle(), dpi);
+        EXPECT_EQ(captionLines(), at96) << "at " << dpi << " DPI";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CaptionLinesTest, testing::Values("Form1", "Form2", "Form3"),
+                         [](const auto& test) { return std::string(test.param); });
 
 // Older Windows send the change too (8.1 to per-monitor processes); both paths follow it.
 TEST(Dpi, AChangeLaysTheWindowOutAgainWhereSuggested)
