@@ -304,8 +304,9 @@ CaptionLayout layOutCaption(std::u16string_view caption, const CaptionArea& area
         }
         const bool wider = widthOf(line.begin, line.end) > area.width;
         const std::size_t end = wider ? shownEnd(caption, line, area.width, widthOf) : line.end;
-        layout.lines.push_back({line.begin, end, top + namedFaceAscent * area.em});
-        layout.cutOff = layout.cutOff || wider;
+        const double baseline = top + namedFaceAscent * area.em;
+        layout.lines.push_back({line.begin, end, baseline});
+        layout.cutOff = layout.cutOff || wider || baseline > area.height;
         top += namedFaceLineStep * area.em;
     }
     return layout;

@@ -58,8 +58,9 @@ std::size_t fittingUnits(std::u16string_view text, std::size_t start, std::size_
 // Lines are laid out with the metrics of the named Chinese faces, whatever face
 // stands in for them: the first baseline 0.86 em below the label's top, each
 // further line 1.15 em lower. A line that starts below the label's bottom is
-// not shown; a line wider than the label shows the characters that start
-// inside it, the last of them cut at the edge.
+// not shown, and one whose baseline lies below it is shown cut; a line wider
+// than the label shows the characters that start inside it, the last of them
+// cut at the edge.
 
 // The width of the caption's text from UTF-16 offset `begin` to `end`, laid
 // out as one line in the label's font.

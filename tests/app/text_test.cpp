@@ -257,8 +257,9 @@ struct Cut {
 class CaptionCut : public testing::TestWithParam<Cut> {};
 
 // A line wider than the label is drawn up to the last character that starts
-// inside it; a line that starts below the bottom is not drawn. A run without a
-// break point (the Numbers rows above) is cut, never broken.
+// inside it; a line that starts below the bottom is not drawn, one whose
+// baseline is below it is drawn cut. A run without a break point (the Numbers
+// rows above) is cut, never broken.
 TEST_P(CaptionCut, AtTheLabelsEdges)
 {
     const Cut& expected = GetParam();
@@ -277,7 +278,8 @@ INSTANTIATE_TEST_SUITE_P(Captions, CaptionCut,
                                          Cut{"lastCharacterHalfIn", u"1.4142135623731", 4.5, 1, u"1.414", true, 0.86},
                                          Cut{"pairHalfIn", u"12\U0001F600", 3, 1, u"12\U0001F600", true, 0.86},
                                          Cut{"secondLineBelow", u"ab cd", 2, 1, u"ab", true, 0.86},
-                                         Cut{"secondLineIn", u"ab cd", 2, 1.2, u"ab|cd", false, 2.01},
+                                         Cut{"secondLineHalfIn", u"ab cd", 2, 1.2, u"ab|cd", true, 2.01},
+                                         Cut{"secondLineIn", u"ab cd", 2, 2.1, u"ab|cd", false, 2.01},
                                          Cut{"empty", u"", 5, 0, u"", false, 0}),
                          nameOf<Cut>);
 

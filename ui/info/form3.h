@@ -28,7 +28,7 @@ inline constexpr auto form3Controls = std::to_array<app::ControlDescription>({
         .kind = app::ControlKind::Label, .name = "Label3",
         .text = "如有问题请联系\r\n"
                 " QQ：12345678\r\n"
-                " E-mail：me@example.com",
+                " E-mail：a@example.com",
         .left = 1920, .top = 2160, .width = 2415, .height = 735},
 });
 // clang-format on

@@ -208,7 +208,7 @@ void InfoWindowsTest::captionsAreTheWindowsOwn_data()
     QTest::newRow("contact") << Command4 << "Form3"
                              << "关于"
                              << "Label3"
-                             << "如有问题请联系\n QQ：12345678\n E-mail：me@example.com";
+                             << "如有问题请联系\n QQ：12345678\n E-mail：a@example.com";
 }
 
 void InfoWindowsTest::captionsAreTheWindowsOwn()
@@ -236,7 +236,7 @@ void InfoWindowsTest::areReadWholeAndCloseOnEscape_data()
                              "3.系数的最大值为999\n4.个人能力有限，如有问题敬请谅解";
     QTest::newRow("about") << Command4 << "Form3"
                            << "更新日志\n v1.1.0\n1.首创根号显示！\n2.全新改版\n3.增加清零按钮\n"
-                              "如有问题请联系\n QQ：12345678\n E-mail：me@example.com";
+                              "如有问题请联系\n QQ：12345678\n E-mail：a@example.com";
 }
 
 // A screen reader reads a dialog's description as it opens; the main window is no such notice.
