@@ -5,40 +5,28 @@
 #include <calc/conversions.h>
 #include <calc/run_time_error.h>
 
-#include <array>
 #include <cstdio>
 #include <new>
-#include <string_view>
 
 namespace app {
 namespace {
 
-struct Described {
-    int number;
-    std::string_view description;
-};
-
-constexpr std::array descriptions{
-    Described{5, "无效的过程调用或参数"},  // an invalid floating-point operation
-    Described{6, "溢出"},
-    Described{outOfMemoryErrorNumber, "内存不足"},
-    Described{11, "除数为零"},
-    Described{13, "类型不匹配"},
-    Described{internalErrorNumber, "内部错误"},
-    Described{invalidPropertyValueErrorNumber, "无效的属性值"},
-};
+ErrorReport reportOf(int number, std::string_view description)
+{
+    return {number, "运行时错误 '" + calc::formatInteger(number) + "':\n\n" + std::string(description), {}};
+}
 
 // Building the report may itself run out of memory; the number alone then has to do.
-std::optional<ErrorReport> reportOf(int number) noexcept
+std::optional<ErrorReport> safeReport(const FrameError& error) noexcept
 {
     try {
-        return errorReport(number);
+        return reportOf(error.number, error.description);
     } catch (...) {
-        return ErrorReport{number, {}, {}};
+        return ErrorReport{error.number, {}, {}};
     }
 }
 
-std::optional<ErrorReport> reportOf(const calc::RunTimeError& error, ErrorDescriber describe) noexcept
+std::optional<ErrorReport> safeReport(const calc::RunTimeError& error, CauseDescriber describe) noexcept
 {
     try {
         return errorReport(error, describe);
@@ -49,46 +37,32 @@ std::optional<ErrorReport> reportOf(const calc::RunTimeError& error, ErrorDescri
 
 }  // namespace
 
-std::string errorDescription(int number)
+ErrorReport errorReport(const calc::RunTimeError& error, CauseDescriber describe)
 {
-    for (const Described& entry : descriptions) {
-        if (entry.number == number)
-            return std::string(entry.description);
-    }
-    return "未知错误";
-}
-
-ErrorReport errorReport(int number)
-{
-    return {number, "运行时错误 '" + calc::formatInteger(number) + "':\n\n" + errorDescription(number), {}};
-}
-
-ErrorReport errorReport(const calc::RunTimeError& error, ErrorDescriber describe)
-{
-    ErrorReport report = errorReport(error.number());
-    const ErrorSource source = describe ? describe(error) : ErrorSource{};
-    if (!source.sentence.empty())
-        report.text += "\n\n" + source.sentence;
-    report.sourceControl = source.control;
+    ErrorReport report = reportOf(error.number(), error.description());
+    const CauseNote cause = describe ? describe(error) : CauseNote{};
+    if (!cause.sentence.empty())
+        report.text += "\n\n" + cause.sentence;
+    report.sourceControl = cause.control;
     return report;
 }
 
-std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler, ErrorDescriber describe) noexcept
+std::optional<ErrorReport> runInErrorFrame(const std::function<void()>& handler, CauseDescriber describe) noexcept
 {
     try {
         handler();
         return std::nullopt;
     } catch (const calc::RunTimeError& error) {
-        return reportOf(error, describe);
+        return safeReport(error, describe);
     } catch (const InvalidPropertyValue&) {
-        return reportOf(invalidPropertyValueErrorNumber);
+        return safeReport(invalidPropertyValue);
     } catch (const std::bad_alloc&) {
-        return reportOf(outOfMemoryErrorNumber);
+        return safeReport(outOfMemory);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Tarvo: internal error: %s\n", error.what());
-        return reportOf(internalErrorNumber);
+        return safeReport(internalError);
     } catch (...) {
-        return reportOf(internalErrorNumber);
+        return safeReport(internalError);
     }
 }
 

@@ -73,7 +73,7 @@ NativeWindow* Runtime::openWindow(std::string_view windowName) const
 void Runtime::runHandler(Instance& instance, ClickHandler handler)
 {
     const auto report =
-        runInErrorFrame([&] { handler(instance.window()); }, instance.windowClass().describeErrorSource);
+        runInErrorFrame([&] { handler(instance.window()); }, instance.windowClass().describeCause);
     if (!report)
         return;
     toolkit_.showErrorReport(programName_, report->text);

@@ -31,7 +31,7 @@ using ErrorFollowUp = void (*)(NativeWindow& window, const ErrorReport& report);
 struct WindowClass {
     const WindowDescription* description = nullptr;
     std::span<const ClickBinding> clicks{};
-    ErrorDescriber describeErrorSource = nullptr;
+    CauseDescriber describeCause = nullptr;
     ErrorFollowUp afterErrorReport = nullptr;
 };
 

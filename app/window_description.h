@@ -11,7 +11,7 @@
 namespace app {
 
 // Positions and sizes are in twips, 1/1440 inch: 15 twips make one
-// device-independent pixel, which Qt scales on high-density screens.
+// device-independent pixel, which each backend scales to the screen's density.
 inline constexpr int twipsPerPixel = 15;
 
 enum class ControlKind {
@@ -21,7 +21,7 @@ enum class ControlKind {
 };
 
 struct FontDescription {
-    std::string_view face{};  // the face the window names; see fonts.h for substitutes
+    std::string_view face{};  // the face the window names; where it is missing, see font_families.h
     double points = 9.0;      // fractional sizes such as 21.75 are kept
     bool bold = false;        // weight 700, otherwise 400
     bool italic = false;

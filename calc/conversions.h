@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The three conversions every number of the program passes through. None of
-// them depends on the process locale: the decimal separator is always the full
+// The conversions every number of the program passes through, with formatReal
+// (format_real.h), which rounds a root for formatFifteenDigits. None of them
+// depends on the process locale: the decimal separator is always the full
 // stop and the minus sign the hyphen-minus. Texts are UTF-8.
 namespace calc {
 

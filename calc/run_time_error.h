@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace calc {
@@ -36,11 +37,11 @@ struct DiscriminantRange {
     friend bool operator==(const DiscriminantRange&, const DiscriminantRange&) = default;
 };
 
-// What an error came from, where calculate knows it; nothing otherwise.
-using ErrorSource = std::variant<std::monostate, CoefficientText, DiscriminantRange>;
+// What caused an error, where calculate knows it; nothing otherwise.
+using ErrorCause = std::variant<std::monostate, CoefficientText, DiscriminantRange>;
 
 // Raised, never returned, by the conversions and the solver. calculate adds
-// its source on the way out; the program's shell reports it.
+// its cause on the way out; the program's shell reports it.
 class RunTimeError : public std::exception {
 public:
     static RunTimeError typeMismatch();
@@ -50,19 +51,22 @@ public:
     ErrorKind kind() const noexcept { return kind_; }
     // 13 for TypeMismatch, 6 for Overflow, the condition's number otherwise.
     int number() const noexcept { return number_; }
-    const ErrorSource& source() const noexcept { return source_; }
+    // What the user is told the number means, UTF-8: "类型不匹配" for 13.
+    std::string_view description() const noexcept { return description_; }
+    const ErrorCause& cause() const noexcept { return cause_; }
     // An ASCII description for logs and test output, not for the user.
     const char* what() const noexcept override { return what_.c_str(); }
 
-    // The same error, coming from `source`.
-    RunTimeError from(ErrorSource source) const;
+    // The same error, with `cause`.
+    RunTimeError from(ErrorCause cause) const;
 
 private:
-    RunTimeError(ErrorKind kind, int number, std::string what);
+    RunTimeError(ErrorKind kind, int number, std::string_view description, std::string what);
 
     ErrorKind kind_;
     int number_;
-    ErrorSource source_;
+    std::string_view description_;
+    ErrorCause cause_;
     std::string what_;
 };
 

@@ -37,7 +37,7 @@ CaptionLayout layOut(const Label& label)
 
 }  // namespace
 
-Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent), announcedCaption_(caption)
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent), repaintedCaption_(caption)
 {
     setTextFormat(Qt::PlainText);  // a caption is never markup
 }
@@ -104,9 +104,9 @@ void Label::paintCaption(QPainter& painter) const
 // the label alone would leave stale.
 void Label::paintEvent(QPaintEvent*)
 {
-    if (text() == announcedCaption_)
+    if (text() == repaintedCaption_)
         return;
-    announcedCaption_ = text();
+    repaintedCaption_ = text();
     parentWidget()->update(inkArea());
 }
 

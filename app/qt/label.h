@@ -44,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString announcedCaption_;  // the caption whose ink area the parent last repainted
+    QString repaintedCaption_;  // the caption whose ink area the parent last repainted
     CaptionSource source_ = CaptionSource::Table;
     QAction* copy_ = nullptr;
     bool drawnOnly_ = false;

@@ -26,7 +26,8 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The data separates lines with "\r\n"; a label breaks lines at "\n".
+// The data separates lines with "\r\n"; Qt's texts, and the clipboard the
+// label's copy menu fills, use "\n" alone.
 QString captionText(std::string_view text)
 {
     return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -72,7 +72,7 @@ TEST(ErrorFrame, AHandlerWithoutErrorHasNoReport)
 
 struct Described {
     const char* name;
-    app::ErrorDescriber describe;
+    app::CauseDescriber describe;
     const char* text;
     std::string_view control;
 };
@@ -82,9 +82,9 @@ void PrintTo(const Described& row, std::ostream* os)
     *os << row.name;
 }
 
-class ErrorSource : public testing::TestWithParam<Described> {};
+class Cause : public testing::TestWithParam<Described> {};
 
-TEST_P(ErrorSource, TheDescribersSentenceEndsTheReport)
+TEST_P(Cause, TheDescribersSentenceEndsTheReport)
 {
     const auto report = app::runInErrorFrame([] { throw RunTimeError::overflow().from(calc::DiscriminantRange{}); },
                                              GetParam().describe);
@@ -93,21 +93,16 @@ TEST_P(ErrorSource, TheDescribersSentenceEndsTheReport)
     EXPECT_EQ(report->sourceControl, GetParam().control);
 }
 
-INSTANTIATE_TEST_SUITE_P(Describers, ErrorSource,
+INSTANTIATE_TEST_SUITE_P(Describers, Cause,
                          testing::Values(Described{"sentence",
                                                    [](const RunTimeError&) {
-                                                       return app::ErrorSource{"S", "Text2"};
+                                                       return app::CauseNote{"S", "Text2"};
                                                    },
                                                    "运行时错误 '6':\n\n溢出\n\nS", "Text2"},
                                          Described{"nothing_to_say",
-                                                   [](const RunTimeError&) { return app::ErrorSource{}; },
+                                                   [](const RunTimeError&) { return app::CauseNote{}; },
                                                    "运行时错误 '6':\n\n溢出", ""},
                                          Described{"no_describer", nullptr, "运行时错误 '6':\n\n溢出", ""}),
                          [](const auto& row) { return std::string(row.param.name); });
-
-TEST(ErrorFrame, AnUnknownNumberIsDescribedAsUnknown)
-{
-    EXPECT_EQ(app::errorDescription(9999), "未知错误");
-}
 
 }  // namespace

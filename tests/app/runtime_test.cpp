@@ -36,9 +36,9 @@ void openHelp(app::Form& form)
     form.shell().showWindow("Help");
 }
 
-app::ErrorSource describeSource(const calc::RunTimeError& error)
+app::CauseNote describeCause(const calc::RunTimeError& error)
 {
-    if (std::holds_alternative<calc::DiscriminantRange>(error.source()))
+    if (std::holds_alternative<calc::DiscriminantRange>(error.cause()))
         return {"from the discriminant", text1.name};
     return {};
 }
@@ -51,7 +51,7 @@ void followUp(app::NativeWindow& window, const app::ErrorReport& report)
 }
 
 constexpr std::array mainClicks{app::ClickBinding{command1, runMainAction}, app::ClickBinding{text1, openHelp}};
-const std::array windows{app::WindowClass{&main, mainClicks, describeSource, followUp}, app::WindowClass{&help, {}}};
+const std::array windows{app::WindowClass{&main, mainClicks, describeCause, followUp}, app::WindowClass{&help, {}}};
 
 class FakeToolkit;
 

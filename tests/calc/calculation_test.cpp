@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Message,
 struct ErrorCase {
     std::string_view a, b, c;
     ErrorKind kind;
-    calc::ErrorSource source;
+    calc::ErrorCause cause;
 };
 
 void PrintTo(const ErrorCase& e, std::ostream* os)
@@ -137,7 +137,7 @@ TEST_P(Error, EndsTheCalculation)
         ADD_FAILURE() << "no error";
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.kind(), GetParam().kind);
-        EXPECT_TRUE(e.source() == GetParam().source);
+        EXPECT_TRUE(e.cause() == GetParam().cause);
     }
 }
 

@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Failure{"overflow_in_c", L"1", L"1", L"9e9",
                             L"运行时错误 '6':\n\n溢出\n\n系数 c 的输入“9e9”无法转换为整数。", "Text3"},
                     Failure{"discriminant", L"1", L"5e4", L"0",
-                            L"运行时错误 '6':\n\n溢出\n\n判别式 b² − 4ac 超出了整数范围。", ""}),
+                            L"运行时错误 '6':\n\n溢出\n\n计算判别式 b² − 4ac 时超出了整数范围。", ""}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct InfoWindow {

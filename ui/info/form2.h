@@ -8,6 +8,7 @@
 namespace ui::info {
 
 // The first line is empty, so the text starts one line below the label's top.
+// "不休要" is the window's own wording, typo and all: keep it as it stands.
 // One row per control, laid out as the table it is.
 // clang-format off
 inline constexpr auto form2Controls = std::to_array<app::ControlDescription>({

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "error_source.h"
+#include "error_cause.h"
 #include "form1_description.h"
 #include "form1_handlers.h"
 
@@ -22,7 +22,7 @@ constexpr std::array clicks{
 
 const app::WindowClass& form1Class()
 {
-    static constexpr app::WindowClass windowClass{&form1Description, clicks, describeErrorSource,
+    static constexpr app::WindowClass windowClass{&form1Description, clicks, describeCause,
                                                   focusFailedCoefficient};
     return windowClass;
 }

@@ -349,7 +349,7 @@ void Form1Test::runTimeErrorsAreReportedAndTheProgramGoesOn_data()
                                                 << "Text2";
     QTest::newRow("discriminant overflows") << "1"
                                             << "5e4"
-                                            << "0" << overflow + "判别式 b² − 4ac 超出了整数范围。"
+                                            << "0" << overflow + "计算判别式 b² − 4ac 时超出了整数范围。"
                                             << "";
     QTest::newRow("hexadecimal fits") << "&HF"
                                       << "0"

@@ -1,6 +1,6 @@
 // The sentence that says what a calculation error came from.
 #include <calc/run_time_error.h>
-#include <ui/main/error_source.h>
+#include <ui/main/error_cause.h>
 
 #include <gtest/gtest.h>
 
@@ -23,23 +23,23 @@ void PrintTo(const Source& row, std::ostream* os)
     *os << row.name;
 }
 
-class ErrorSourceSentence : public testing::TestWithParam<Source> {};
+class CauseSentence : public testing::TestWithParam<Source> {};
 
-TEST_P(ErrorSourceSentence, NamesTheCoefficientAndItsTextOrTheDiscriminant)
+TEST_P(CauseSentence, NamesTheCoefficientAndItsTextOrTheDiscriminant)
 {
-    const app::ErrorSource source = ui::main::describeErrorSource(GetParam().error);
+    const app::CauseNote source = ui::main::describeCause(GetParam().error);
     EXPECT_EQ(source.sentence, GetParam().sentence);
     EXPECT_EQ(source.control, GetParam().control);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sources, ErrorSourceSentence,
+    Sources, CauseSentence,
     testing::Values(Source{"a", RunTimeError::typeMismatch().from(calc::CoefficientText{calc::Coefficient::A, "x"}),
                            "系数 a 的输入“x”无法转换为整数。", "Text1"},
                     Source{"c", RunTimeError::overflow().from(calc::CoefficientText{calc::Coefficient::C, "9e9"}),
                            "系数 c 的输入“9e9”无法转换为整数。", "Text3"},
                     Source{"discriminant", RunTimeError::overflow().from(calc::DiscriminantRange{}),
-                           "判别式 b² − 4ac 超出了整数范围。", ""},
+                           "计算判别式 b² − 4ac 时超出了整数范围。", ""},
                     Source{"unknown", RunTimeError::overflow(), "", ""}),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -1,4 +1,4 @@
-#include "error_source.h"
+#include "error_cause.h"
 
 #include "form1_description.h"
 
@@ -15,10 +15,10 @@ constexpr std::array<std::string_view, 3> coefficientNames{"a", "b", "c"};
 
 }  // namespace
 
-app::ErrorSource describeErrorSource(const calc::RunTimeError& error)
+app::CauseNote describeCause(const calc::RunTimeError& error)
 {
     return std::visit(
-        [](const auto& from) -> app::ErrorSource {
+        [](const auto& from) -> app::CauseNote {
             using From = std::decay_t<decltype(from)>;
             if constexpr (std::is_same_v<From, calc::CoefficientText>) {
                 const auto coefficient = std::size_t(from.coefficient);
@@ -26,11 +26,11 @@ app::ErrorSource describeErrorSource(const calc::RunTimeError& error)
                             "”无法转换为整数。",
                         form1::coefficientBoxes.at(coefficient).name};
             } else if constexpr (std::is_same_v<From, calc::DiscriminantRange>)
-                return {"判别式 b² − 4ac 超出了整数范围。"};
+                return {"计算判别式 b² − 4ac 时超出了整数范围。"};
             else
                 return {};
         },
-        error.source());
+        error.cause());
 }
 
 }  // namespace ui::main
