@@ -12,7 +12,7 @@
 namespace app::win32 {
 
 Win32Window::Win32Window(const WindowDescription& description, WindowEvents& events, Shell& shell)
-    : shell_(shell), window_(&Window::create(description))
+    : shell_(shell), window_(Window::create(description))
 {
     for (const ControlDescription& control : description.controls) {
         if (control.kind == ControlKind::Label)
@@ -21,7 +21,6 @@ Win32Window::Win32Window(const WindowDescription& description, WindowEvents& eve
         window_->onClick(name, [&events, name] { events.clicked(name); });
     }
     window_->onClose([this, &events] {
-        window_ = nullptr;
         if (!discarded_)
             events.closed();  // may destroy this object: nothing follows
     });
@@ -30,8 +29,7 @@ Win32Window::Win32Window(const WindowDescription& description, WindowEvents& eve
 Win32Window::~Win32Window()
 {
     discarded_ = true;
-    if (window_ != nullptr)
-        DestroyWindow(window_->handle());
+    window_.reset();
 }
 
 HWND Win32Window::control(std::string_view name) const

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace app::win32 {
 
 class Window;
@@ -38,7 +40,7 @@ private:
     HWND control(std::string_view name) const;
 
     Shell& shell_;
-    Window* window_;          // null once the window is destroyed
+    std::unique_ptr<Window> window_;
     bool discarded_ = false;  // being destroyed by the shell, which needs no word of it
 };
 

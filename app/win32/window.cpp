@@ -17,6 +17,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace app::win32 {
 namespace {
@@ -49,7 +50,7 @@ struct Window::Control {
     std::function<void()> onClick;  // buttons; text boxes keep their own
 };
 
-Window& Window::create(const WindowDescription& description)
+std::unique_ptr<Window> Window::create(const WindowDescription& description)
 {
     static const ATOM registered = [] {
         WNDCLASSEXW windowClass{};
@@ -67,25 +68,18 @@ Window& Window::create(const WindowDescription& description)
     }();
     if (registered == 0)
         throw std::runtime_error("cannot register the window class");
-    auto* window = new Window(description);  // deletes itself on WM_NCDESTROY
-    try {
-        window->build();
-    } catch (...) {
-        DestroyWindow(window->handle_);
-        throw;
-    }
-    return *window;
+    // Owned from the start: a creation that fails after WM_NCCREATE detaches
+    // the object again on WM_NCDESTROY, and one whose build throws destroys the window.
+    std::unique_ptr<Window> window(new Window(description));
+    if (CreateWindowExW(windowExStyle, windowClassName, toUtf16(description.caption).c_str(), windowStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                        GetModuleHandleW(nullptr), window.get()) == nullptr)
+        throw std::runtime_error("cannot create a window");
+    window->build();
+    return window;
 }
 
-Window::Window(const WindowDescription& description) : description_(description)
-{
-    handle_ = CreateWindowExW(windowExStyle, windowClassName, toUtf16(description.caption).c_str(), windowStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), this);
-    if (handle_ == nullptr)
-        throw std::runtime_error("cannot create a window");
-    ++liveWindows;
-}
+Window::Window(const WindowDescription& description) : description_(description) {}
 
 void Window::build()
 {
@@ -105,7 +99,11 @@ void Window::build()
     }
 }
 
-Window::~Window() = default;
+Window::~Window()
+{
+    if (handle_ != nullptr)
+        DestroyWindow(handle_);
+}
 
 int Window::openWindowCount()
 {
@@ -343,8 +341,6 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_DESTROY:
-        for (const auto& callback : onClose_)
-            callback();
         destroyed();
         return 0;
     default:
@@ -359,14 +355,18 @@ LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LP
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->handle_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ++liveWindows;
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete self;
+        self->handle_ = nullptr;
         --liveWindows;
+        // Out of the object first: the callback may delete it.
+        if (const std::function<void()> closed = std::exchange(self->onClose_, nullptr))
+            closed();
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->handle(message, wParam, lParam);

@@ -24,18 +24,21 @@ class TextBox;
 // DPI changes. Controls are reached by name; clicks and the window's closing
 // run callbacks, which must not throw.
 //
-//     Window& window = Window::create(description);
-//     window.onClick("Command1", [] { ... });
-//     SetWindowTextW(window.control("Label5"), L"2");
-//     window.show();
+//     std::unique_ptr<Window> window = Window::create(description);
+//     window->onClick("Command1", [] { ... });
+//     SetWindowTextW(window->control("Label5"), L"2");
+//     window->show();
 //
-// The window deletes itself when it is destroyed (closed by the user or by
-// DestroyWindow).
+// Destroying the object destroys the window. A window closed by the user (or
+// by DestroyWindow) leaves the object behind, without a handle, for its owner
+// to discard.
 class Window {
 public:
-    // Builds the window hidden, with all its controls.
-    static Window& create(const WindowDescription& description);
+    // Builds the window hidden, with all its controls; throws
+    // std::runtime_error, having destroyed whatever it made, when it cannot.
+    static std::unique_ptr<Window> create(const WindowDescription& description);
 
+    ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
@@ -49,8 +52,8 @@ public:
     // click has placed the caret. One callback per control.
     void onClick(std::string_view controlName, std::function<void()> callback);
 
-    // Adds a callback run when the window is being destroyed, before its controls go.
-    void onClose(std::function<void()> callback) { onClose_.push_back(std::move(callback)); }
+    // Runs `callback` once the window has been destroyed; it may delete this object.
+    void onClose(std::function<void()> callback) { onClose_ = std::move(callback); }
 
     // Shows the window, restored when minimised, in front of the program's
     // other windows and active; the first showing focuses the first control
@@ -70,7 +73,6 @@ private:
     struct Control;
 
     explicit Window(const WindowDescription& description);
-    ~Window();
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,7 +88,7 @@ private:
     void destroyed();
 
     const WindowDescription& description_;
-    HWND handle_ = nullptr;
+    HWND handle_ = nullptr;  // null until WM_NCCREATE and after WM_NCDESTROY
     unsigned dpi_ = 96;
     std::vector<std::unique_ptr<Control>> controls_;  // in the description's order
     std::map<std::string, Control*, std::less<>> byName_;
@@ -94,7 +96,7 @@ private:
     HWND focused_ = nullptr;                               // where the focus returns when the window is activated
     HWND announcer_ = nullptr;                             // a live region of no size
     bool shown_ = false;
-    std::vector<std::function<void()>> onClose_;
+    std::function<void()> onClose_;
 };
 
 }  // namespace app::win32

@@ -24,6 +24,7 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -54,7 +55,7 @@ const app::WindowDescription& describedWindow(std::string_view name)
 // A shown window of the program, destroyed at the end of the test.
 class ShownWindow {
 public:
-    explicit ShownWindow(const app::WindowDescription& description) : window_(&Window::create(description))
+    explicit ShownWindow(const app::WindowDescription& description) : window_(Window::create(description))
     {
         window_->show();
         UpdateWindow(window_->handle());
@@ -64,13 +65,13 @@ public:
     ShownWindow& operator=(const ShownWindow&) = delete;
     ~ShownWindow()
     {
-        DestroyWindow(window_->handle());
+        window_.reset();
         pumpMessages();
     }
-    Window* operator->() const { return window_; }
+    Window* operator->() const { return window_.get(); }
 
 private:
-    Window* window_;
+    std::unique_ptr<Window> window_;
 };
 
 struct Size {
@@ -120,6 +121,35 @@ TEST(Window, ShowsTheProgramsIcon)
     const ShownWindow form1(ui::main::form1Description);
     EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICON), 0);
     EXPECT_NE(GetClassLongPtrW(form1->handle(), GCLP_HICONSM), 0);
+}
+
+// Put in front of the program's window procedure as each window is made: the
+// window refuses WM_CREATE, so CreateWindowExW fails after WM_NCCREATE.
+WNDPROC programProc = nullptr;
+
+LRESULT CALLBACK refuseCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallWindowProcW(programProc, window, message, wParam, lParam);
+    return message == WM_CREATE ? -1 : result;
+}
+
+LRESULT CALLBACK putRefuseCreateInFront(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && Window::isProgramWindow(window))
+        programProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(refuseCreate)));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(Window, FailsToBeCreatedWithoutLeavingAnythingBehind)
+{
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, putRefuseCreateInFront, nullptr, GetCurrentThreadId());
+    EXPECT_THROW(Window::create(ui::info::form2Description), std::runtime_error);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(Window::openWindowCount(), 0);
+    const ShownWindow form2(ui::info::form2Description);
+    EXPECT_EQ(Window::openWindowCount(), 1) << "made afresh";
 }
 
 struct ClientArea {
