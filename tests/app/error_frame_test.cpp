@@ -5,10 +5,10 @@
 #include <calc/run_time_error.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <functional>
 #include <new>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -16,6 +16,7 @@ namespace {
 
 using calc::FloatingPointCondition;
 using calc::RunTimeError;
+using tests::PrintTo;
 
 struct Raised {
     const char* name;
@@ -23,11 +24,6 @@ struct Raised {
     int number;
     const char* description;
 };
-
-void PrintTo(const Raised& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 class ErrorFrame : public testing::TestWithParam<Raised> {};
 
@@ -63,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         Raised{"invalid_property_value", [] { throw app::InvalidPropertyValue("negative"); }, 380, "无效的属性值"},
         Raised{"internal", [] { throw std::logic_error("bug"); }, 51, "内部错误"},
         Raised{"anything_else", [] { throw 42; }, 51, "内部错误"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    tests::caseName);
 
 TEST(ErrorFrame, AHandlerWithoutErrorHasNoReport)
 {
@@ -76,11 +72,6 @@ struct Described {
     const char* text;
     std::string_view control;
 };
-
-void PrintTo(const Described& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 class Cause : public testing::TestWithParam<Described> {};
 
@@ -103,6 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Describers, Cause,
                                                    [](const RunTimeError&) { return app::CauseNote{}; },
                                                    "运行时错误 '6':\n\n溢出", ""},
                                          Described{"no_describer", nullptr, "运行时错误 '6':\n\n溢出", ""}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         tests::caseName);
 
 }  // namespace

@@ -2,12 +2,13 @@
 #include <app/spoken_text.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <array>
-#include <ostream>
-#include <string>
 
 namespace {
+
+using tests::PrintTo;
 
 struct Spoken {
     const char* name;
@@ -15,11 +16,6 @@ struct Spoken {
     const char* caption;
     const char* heard;
 };
-
-void PrintTo(const Spoken& spoken, std::ostream* out)
-{
-    *out << spoken.name;
-}
 
 class SpokenName : public testing::TestWithParam<Spoken> {};
 
@@ -34,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Spoken{"glyph_says_what_it_means", {.text = "√", .accessibleName = "根号"}, "√", "根号"},
                     Spoken{"slot_says_its_value", {.copyable = true, .accessibleName = "判别式"}, "-3", "判别式 -3"},
                     Spoken{"empty_slot_says_its_name", {.copyable = true, .accessibleName = "x1"}, "", "x1"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    tests::caseName);
 
 TEST(NoticeText, IsEveryCaptionLineInOrderWithoutEmptyOnes)
 {

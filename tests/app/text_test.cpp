@@ -3,33 +3,18 @@
 #include <app/text.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace {
 
+using tests::PrintTo;
+
 // U+1F600 and U+20BB7: one character each, two UTF-16 code units each.
 constexpr std::u16string_view grin = u"\U0001F600";
 constexpr std::u16string_view ji = u"\U00020BB7";
-
-// Every table's rows are named, and print as their names.
-template <typename Case>
-std::string nameOf(const testing::TestParamInfo<Case>& info)
-{
-    return std::string(info.param.name);
-}
-
-template <typename Case>
-requires requires(const Case& row)
-{
-    row.name;
-}
-void PrintTo(const Case& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 double fixedWidth(std::u16string_view text)
 {
@@ -79,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Encoding,
                                          Conversion{"two_bytes", "x²", u"x\u00B2"},
                                          Conversion{"astral", "\xF0\x9F\x98\x80", std::u16string(grin)},
                                          Conversion{"crlf", "a\r\nb", u"a\r\nb"}),
-                         nameOf<Conversion>);
+                         tests::caseName);
 
 class MalformedEncoding : public testing::TestWithParam<Conversion> {};
 
@@ -101,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{"beyond_unicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
                     Conversion{"lone_high_surrogate_to_utf8", "", std::u16string{u'a', char16_t(0xD83D)}},
                     Conversion{"lone_low_surrogate_to_utf8", "", std::u16string{u'a', char16_t(0xDE00)}}),
-    nameOf<Conversion>);
+    tests::caseName);
 
 // ---- Characters and positions
 
@@ -125,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CharacterCount,
                                          Count{"chinese", u"系数a", 3}, Count{"latin1", u"\u00E91", 2},
                                          Count{"pairs", std::u16string(grin) + std::u16string(ji), 2},
                                          Count{"lone_high_surrogate", std::u16string{char16_t(0xD83D), u'1'}, 2}),
-                         nameOf<Count>);
+                         tests::caseName);
 
 struct Selection {
     std::string_view name;
@@ -154,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Selection{"pair_is_one", std::u16string(grin) + u"1", 0, 1, 2},
                     Selection{"after_pairs", std::u16string(grin) + std::u16string(ji) + u"1", 4, 1, 5},
                     Selection{"from_after_a_pair", std::u16string(grin) + std::u16string(ji) + u"1", 2, 1, 4}),
-    nameOf<Selection>);
+    tests::caseName);
 
 // ---- A text box's character limit of 3
 
@@ -188,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Edits, CharacterLimit,
                                          Insertion{"low_half_completes_a_pair", u"12" + grin2.substr(0, 1), 3, 3,
                                                    grin2.substr(1), grin2.substr(1)},
                                          Insertion{"high_half_into_a_full_box", u"123", 3, 3, grin2.substr(0, 1), u""}),
-                         nameOf<Insertion>);
+                         tests::caseName);
 
 // ---- Captions
 
@@ -213,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CaptionBreaks,
                                          Breaking{"negativeRoot", u"-1.4142135623731", 5, u"-1.41"},
                                          Breaking{"exponent", u"1.11111111111111E-09", 5, u"1.111"},
                                          Breaking{"discriminant", u"1600000000", 1, u"1"}),
-                         nameOf<Breaking>);
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(Blanks, CaptionBreaks,
                          testing::Values(Breaking{"twoWordsFit", u"ab cd ef", 5, u"ab cd|ef"},
@@ -223,13 +208,13 @@ INSTANTIATE_TEST_SUITE_P(Blanks, CaptionBreaks,
                                          Breaking{"longRunOnItsOwnLine", u"a 1234567 b", 7, u"a|1234567|b"},
                                          Breaking{"afterFullWidthColon", u"QQ：12345678", 10, u"QQ：|12345678"},
                                          Breaking{"empty", u"", 5, u""}),
-                         nameOf<Breaking>);
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(Paragraphs, CaptionBreaks,
                          testing::Values(Breaking{"crlf", u"\r\n1.一\r\n2.二", 10, u"|1.一|2.二"},
                                          Breaking{"lf", u"ab\ncd", 10, u"ab|cd"},
                                          Breaking{"emptyBetween", u"ab\r\n\r\ncd", 10, u"ab||cd"}),
-                         nameOf<Breaking>);
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(Chinese, CaptionBreaks,
                          testing::Values(Breaking{"chinese", u"本计算器可解", 6, u"本计算|器可解"},
@@ -242,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Chinese, CaptionBreaks,
                                          Breaking{"surrogatePairs", u"\U00020BB7\U00020BB7\U00020BB7", 4,
                                                   u"\U00020BB7\U00020BB7|\U00020BB7"},
                                          Breaking{"emoji", u"ab\U0001F600cd", 3, u"ab\U0001F600"}),
-                         nameOf<Breaking>);
+                         tests::caseName);
 
 struct Cut {
     std::string_view name;
@@ -281,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Captions, CaptionCut,
                                          Cut{"secondLineHalfIn", u"ab cd", 2, 1.2, u"ab|cd", true, 2.01},
                                          Cut{"secondLineIn", u"ab cd", 2, 2.1, u"ab|cd", false, 2.01},
                                          Cut{"empty", u"", 5, 0, u"", false, 0}),
-                         nameOf<Cut>);
+                         tests::caseName);
 
 struct Tooltip {
     std::string_view name;
@@ -304,6 +289,6 @@ INSTANTIATE_TEST_SUITE_P(Labels, CaptionTooltip,
                                          Tooltip{"handlerWhole", app::CaptionSource::Handler, 16, false},
                                          Tooltip{"tableCut", app::CaptionSource::Table, 10, false},
                                          Tooltip{"tableWhole", app::CaptionSource::Table, 16, false}),
-                         nameOf<Tooltip>);
+                         tests::caseName);
 
 }  // namespace

@@ -2,13 +2,13 @@
 #include <iostream>
 #include <limits>
 #include <optional>
-#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <calc/calculation.h>
 #include <calc/conversions.h>
@@ -23,16 +23,13 @@ using calc::CoefficientText;
 using calc::DiscriminantRange;
 using calc::ErrorKind;
 using calc::RunTimeError;
+using tests::PrintTo;
 
 struct QuadraticCase {
     std::string_view a, b, c;
     std::string_view discriminant, bText, twoA, x1, x2;
+    std::string name = tests::spelled(a, b, c);
 };
-
-void PrintTo(const QuadraticCase& q, std::ostream* os)
-{
-    *os << q.a << ", " << q.b << ", " << q.c;
-}
 
 class Quadratic : public testing::TestWithParam<QuadraticCase> {};
 
@@ -58,16 +55,13 @@ INSTANTIATE_TEST_SUITE_P(
                     QuadraticCase{"1", "0", "-2", "8", "0", "2", "1.4142135623731", "-1.4142135623731"},
                     QuadraticCase{"1", "0", "0", "0", "0", "2", "0", "0"},  // roots of negative zero
                     QuadraticCase{"-1", "0", "0", "0", "0", "-2", "0", "0"},
-                    QuadraticCase{"&H1", "1e1", "2.5", "92", "10", "2", "-0.20416847668728", "-9.79583152331272"}));
+                    QuadraticCase{"&H1", "1e1", "2.5", "92", "10", "2", "-0.20416847668728", "-9.79583152331272"}),
+    tests::caseName);
 
 struct LinearCase {
     std::string_view b, c, root;
+    std::string name = tests::spelled(b, c);
 };
-
-void PrintTo(const LinearCase& l, std::ostream* os)
-{
-    *os << "0, " << l.b << ", " << l.c;
-}
 
 class Linear : public testing::TestWithParam<LinearCase> {};
 
@@ -83,16 +77,13 @@ INSTANTIATE_TEST_SUITE_P(Examples, Linear,
                          testing::Values(LinearCase{"2", "-4", "2"}, LinearCase{"2", "4", "-2"},
                                          LinearCase{"3", "1", "-0.333333333333333"}, LinearCase{"5", "0", "0"},
                                          LinearCase{"-5", "0", "0"}, LinearCase{"-1", "-2147483648", "-2147483648"},
-                                         LinearCase{"-2147483648", "-2147483648", "-1"}));
+                                         LinearCase{"-2147483648", "-2147483648", "-1"}),
+                         tests::caseName);
 
 struct MessageCase {
     std::string_view a, b, c, message;
+    std::string name = tests::spelled(a, b, c);
 };
-
-void PrintTo(const MessageCase& m, std::ostream* os)
-{
-    *os << m.a << ", " << m.b << ", " << m.c;
-}
 
 class Message : public testing::TestWithParam<MessageCase> {};
 
@@ -115,18 +106,15 @@ INSTANTIATE_TEST_SUITE_P(Examples, Message,
                                          MessageCase{"0", "0", "7", "方程无解"},
                                          MessageCase{"0", "0", "-7", "方程无解"},
                                          MessageCase{"1", "0", "1", "方程无实根"},
-                                         MessageCase{"999", "999", "999", "方程无实根"}));
+                                         MessageCase{"999", "999", "999", "方程无实根"}),
+                         tests::caseName);
 
 struct ErrorCase {
     std::string_view a, b, c;
     ErrorKind kind;
     calc::ErrorCause cause;
+    std::string name = tests::spelled(a, b, c);
 };
-
-void PrintTo(const ErrorCase& e, std::ostream* os)
-{
-    *os << '"' << e.a << "\", \"" << e.b << "\", \"" << e.c << '"';
-}
 
 class Error : public testing::TestWithParam<ErrorCase> {};
 
@@ -153,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"1", "", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::B, ""}},
                     ErrorCase{"9e9", "x", "x", ErrorKind::Overflow, CoefficientText{Coefficient::A, "9e9"}},
                     ErrorCase{"x", "9e9", "9e9", ErrorKind::TypeMismatch, CoefficientText{Coefficient::A, "x"}},
-                    ErrorCase{"0", "0", " x ", ErrorKind::TypeMismatch, CoefficientText{Coefficient::C, " x "}}));
+                    ErrorCase{"0", "0", " x ", ErrorKind::TypeMismatch, CoefficientText{Coefficient::C, " x "}}),
+    tests::caseName);
 
 TEST(SolveEquation, TakesMinusBExactly)
 {

@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <calc/conversions.h>
 #include <calc/run_time_error.h>
@@ -15,17 +15,14 @@ namespace {
 
 using calc::ErrorKind;
 using calc::RunTimeError;
+using tests::PrintTo;
 
 struct ParseCase {
     std::string_view text;
     std::optional<std::int32_t> value;  // none: the error below
     ErrorKind error = ErrorKind::TypeMismatch;
+    std::string name = tests::spelled(text);
 };
-
-void PrintTo(const ParseCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 class ParseCoefficient : public testing::TestWithParam<ParseCase> {};
 
@@ -50,7 +47,8 @@ constexpr auto overflowKind = ErrorKind::Overflow;
 INSTANTIATE_TEST_SUITE_P(Zeros, ParseCoefficient,
                          testing::Values(ParseCase{"0", 0}, ParseCase{"-0", 0}, ParseCase{"+0", 0}, ParseCase{" 0 ", 0},
                                          ParseCase{"\t0\t", 0}, ParseCase{"000", 0}, ParseCase{"0e99999", 0},
-                                         ParseCase{"-0.0e-5", 0}));
+                                         ParseCase{"-0.0e-5", 0}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(PlainAndExponent, ParseCoefficient,
                          testing::Values(ParseCase{"999", 999}, ParseCase{"-99", -99}, ParseCase{"1e2", 100},
@@ -59,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(PlainAndExponent, ParseCoefficient,
                                          ParseCase{"1.", 1}, ParseCase{"2147483647", 2147483647},
                                          ParseCase{"-2147483648", std::numeric_limits<std::int32_t>::min()},
                                          ParseCase{"0000000000000000000000042", 42},
-                                         ParseCase{"0.000000000000000000000042e24", 42}));
+                                         ParseCase{"0.000000000000000000000042e24", 42}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(HalfToEven, ParseCoefficient,
                          testing::Values(ParseCase{"2.5", 2}, ParseCase{"3.5", 4}, ParseCase{"-2.5", -2},
@@ -68,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(HalfToEven, ParseCoefficient,
                                          ParseCase{"2.5000000000000001", 3}, ParseCase{"2.4999999999999999999999", 2},
                                          ParseCase{"-2147483648.5", std::numeric_limits<std::int32_t>::min()},
                                          ParseCase{"2147483646.5", 2147483646}, ParseCase{"25e-1", 2},
-                                         ParseCase{"35e-1", 4}, ParseCase{"1e-99999", 0}));
+                                         ParseCase{"35e-1", 4}, ParseCase{"1e-99999", 0}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(Prefixed, ParseCoefficient,
                          testing::Values(ParseCase{"&H1", 1}, ParseCase{"&HF", 15}, ParseCase{"&hff", 255},
@@ -81,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Prefixed, ParseCoefficient,
                                          ParseCase{"&O8", std::nullopt}, ParseCase{"&HG", std::nullopt},
                                          ParseCase{"-&H1", std::nullopt}, ParseCase{"+&H1", std::nullopt},
                                          ParseCase{"&B1", std::nullopt}, ParseCase{"&", std::nullopt},
-                                         ParseCase{"& H1", std::nullopt}, ParseCase{"&H1.5", std::nullopt}));
+                                         ParseCase{"& H1", std::nullopt}, ParseCase{"&H1.5", std::nullopt}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(TooLarge, ParseCoefficient,
                          testing::Values(ParseCase{"9e9", std::nullopt, overflowKind},
@@ -91,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(TooLarge, ParseCoefficient,
                                          ParseCase{"-2147483648.51", std::nullopt, overflowKind},
                                          ParseCase{"1e999999999", std::nullopt, overflowKind},
                                          ParseCase{"1e99999999999999999999999", std::nullopt, overflowKind},
-                                         ParseCase{"99999999999999999999", std::nullopt, overflowKind}));
+                                         ParseCase{"99999999999999999999", std::nullopt, overflowKind}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     NotANumber, ParseCoefficient,
@@ -104,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"\xEF\xBC\x91", std::nullopt},  // full-width 1
                     ParseCase{"1\xC2\xA0", std::nullopt},     // no-break space
                     ParseCase{"\n1", std::nullopt}, ParseCase{"9e9x", std::nullopt},
-                    ParseCase{std::string_view("1\0", 2), std::nullopt}));
+                    ParseCase{std::string_view("1\0", 2), std::nullopt}),
+    tests::caseName);
 
 TEST(ParseCoefficient, LongTextsAreExactAndQuick)
 {
@@ -120,12 +123,8 @@ TEST(ParseCoefficient, LongTextsAreExactAndQuick)
 struct IntegerCase {
     std::int32_t value;
     std::string_view text;
+    std::string name = tests::spelled(value);
 };
-
-void PrintTo(const IntegerCase& c, std::ostream* os)
-{
-    *os << c.value;
-}
 
 class FormatInteger : public testing::TestWithParam<IntegerCase> {};
 
@@ -138,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatInteger,
                          testing::Values(IntegerCase{0, "0"}, IntegerCase{7, "7"}, IntegerCase{-3, "-3"},
                                          IntegerCase{1000000, "1000000"},
                                          IntegerCase{std::numeric_limits<std::int32_t>::max(), "2147483647"},
-                                         IntegerCase{std::numeric_limits<std::int32_t>::min(), "-2147483648"}));
+                                         IntegerCase{std::numeric_limits<std::int32_t>::min(), "-2147483648"}),
+                         tests::caseName);
 
 // Qt sets the process locale from the environment; a comma locale must not leak in.
 TEST(Conversions, IgnoreTheProcessLocale)

@@ -1,22 +1,21 @@
 #include <clocale>
-#include <ostream>
+#include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <calc/format_real.h>
 
 namespace {
 
+using tests::PrintTo;
+
 struct RealCase {
     double value;
     std::string_view text;
+    std::string name = tests::spelled(text);
 };
-
-void PrintTo(const RealCase& c, std::ostream* os)
-{
-    *os << c.text;
-}
 
 class FormatReal : public testing::TestWithParam<RealCase> {};
 
@@ -32,8 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RealCase{0.25, "0.25"}, RealCase{100.0, "100"}, RealCase{1e15, "1E+15"},
                     RealCase{1234567890123456.0, "1.23456789012346E+15"}, RealCase{5e-10, "5E-10"},
                     RealCase{1e-5, "1E-05"}, RealCase{1e-4, "0.0001"}, RealCase{999999999999999.0, "999999999999999"},
-                    RealCase{999999999999999.5, "1E+15"}, RealCase{0.0, "0"}, RealCase{-0.0, "0"},
-                    RealCase{1e300, "1E+300"}, RealCase{-2.5e-300, "-2.5E-300"}));
+                    RealCase{999999999999999.5, "1E+15", "999999999999999Point5"}, RealCase{0.0, "0"},
+                    RealCase{-0.0, "0", "minus0"}, RealCase{1e300, "1E+300"}, RealCase{-2.5e-300, "-2.5E-300"}),
+    tests::caseName);
 
 // Qt sets the process locale from the environment; a comma locale must not leak in.
 TEST(FormatRealConversion, IgnoresTheProcessLocale)

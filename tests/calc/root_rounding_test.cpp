@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <ostream>
 #include <random>
 #include <string_view>
 #include <tuple>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <calc/calculation.h>
 #include <calc/root_comparison.h>
@@ -24,15 +24,13 @@
 
 namespace {
 
+using tests::PrintTo;
+
 struct QuadraticCase {
     std::int32_t a, b, c;
     std::string_view x1, x2;
+    std::string name = tests::spelled(a, b, c);
 };
-
-void PrintTo(const QuadraticCase& q, std::ostream* os)
-{
-    *os << q.a << ", " << q.b << ", " << q.c;
-}
 
 void expectRoots(const QuadraticCase& expected)
 {
@@ -58,7 +56,7 @@ TEST_P(HardQuadratic, ShowsTheRoundedRoots)
 // Found by searching a = 1..150, b = 0..999, c = -99..999 for roots whose
 // approximation could not decide; the comment gives how far the digits after
 // the 15th lie from a half, in units of the 15th digit, for the root concerned.
-constexpr std::array nearAHalf = {
+const std::array nearAHalf = {
     QuadraticCase{37, 468, 832, "-2.13975843611634", "-10.5088902125323"},      // x1: -1.3e-9
     QuadraticCase{37, -468, 832, "10.5088902125323", "2.13975843611634"},       // x2: -1.3e-9
     QuadraticCase{37, 346, 161, "-0.491109787467696", "-8.86024156388366"},     // x2: +1.3e-9
@@ -73,7 +71,7 @@ constexpr std::array nearAHalf = {
 };
 
 // The same search, for roots next to the midpoint between two doubles (in units in the last place).
-constexpr std::array nearABinaryMidpoint = {
+const std::array nearABinaryMidpoint = {
     QuadraticCase{7, 69, -93, "1.20139844184758", "-11.0585412989904"},      // x2: -2.4e-6
     QuadraticCase{143, 429, 81, "-0.202476808081477", "-2.79752319191852"},  // x2: -5.2e-7
     QuadraticCase{127, 1, -1888, "3.85172859384957", "-3.8596026095976"},    // x1: +2.4e-7
@@ -81,8 +79,8 @@ constexpr std::array nearABinaryMidpoint = {
     QuadraticCase{1067, 1, -63, "0.242521660284859", "-0.243458867407633"},  // x2: -1.1e-7
 };
 
-INSTANTIATE_TEST_SUITE_P(NearAHalf, HardQuadratic, testing::ValuesIn(nearAHalf));
-INSTANTIATE_TEST_SUITE_P(NearABinaryMidpoint, HardQuadratic, testing::ValuesIn(nearABinaryMidpoint));
+INSTANTIATE_TEST_SUITE_P(NearAHalf, HardQuadratic, testing::ValuesIn(nearAHalf), tests::caseName);
+INSTANTIATE_TEST_SUITE_P(NearABinaryMidpoint, HardQuadratic, testing::ValuesIn(nearABinaryMidpoint), tests::caseName);
 
 // b² much larger than 4|ac|: -b + √d and -b - √d differ by orders of magnitude.
 INSTANTIATE_TEST_SUITE_P(Cancellation, HardQuadratic,
@@ -92,14 +90,16 @@ INSTANTIATE_TEST_SUITE_P(Cancellation, HardQuadratic,
                                          QuadraticCase{-1, -46340, 1, "-46340.0000215796", "2.15796288203349E-05"},
                                          QuadraticCase{3, -46339, 2, "15446.3332901731", "4.31601891622263E-05"},
                                          QuadraticCase{999, -999, -1, "1.001000000999", "-0.00100000099900299"},
-                                         QuadraticCase{-99, 999, -1, "0.00100110031830118", "10.0899079905908"}));
+                                         QuadraticCase{-99, 999, -1, "0.00100110031830118", "10.0899079905908"}),
+                         tests::caseName);
 
 INSTANTIATE_TEST_SUITE_P(DoubleRoots, HardQuadratic,
                          testing::Values(QuadraticCase{4, 4, 1, "-0.5", "-0.5"},
                                          QuadraticCase{9, 6, 1, "-0.333333333333333", "-0.333333333333333"},
                                          QuadraticCase{49, -14, 1, "0.142857142857143", "0.142857142857143"},
                                          QuadraticCase{1, 46340, 536848900, "-23170", "-23170"},
-                                         QuadraticCase{-536870912, 0, 0, "0", "0"}));
+                                         QuadraticCase{-536870912, 0, 0, "0", "0"}),
+                         tests::caseName);
 
 // Rational roots, among them exact ties at the 16th digit: 11 / 2^20 =
 // 1.049041748046875E-05 goes up to the even 8, 13 / 2^20 = 1.239776611328125E-05
@@ -109,14 +109,16 @@ INSTANTIATE_TEST_SUITE_P(PerfectSquares, HardQuadratic,
                                          QuadraticCase{7, 1, 0, "0", "-0.142857142857143"},
                                          QuadraticCase{999, -998, -1, "1", "-0.001001001001001"},
                                          QuadraticCase{1048576, -11, 0, "1.04904174804688E-05", "0"},
-                                         QuadraticCase{1048576, -13, 0, "1.23977661132812E-05", "0"}));
+                                         QuadraticCase{1048576, -13, 0, "1.23977661132812E-05", "0"}),
+                         tests::caseName);
 
 // Either side of 1E-04, where the layout turns to an exponent. (No root reaches
 // 1E+15: the largest, of the linear equations, is 2^31.)
 INSTANTIATE_TEST_SUITE_P(NearTheLayoutSwitch, HardQuadratic,
                          testing::Values(QuadraticCase{1, 10000, -1, "9.9999999E-05", "-10000.0001"},
                                          QuadraticCase{1, -10000, 1, "9999.9999", "0.000100000001"},
-                                         QuadraticCase{-1, 9999, 1, "-0.0001000099999998", "9999.00010001"}));
+                                         QuadraticCase{-1, 9999, 1, "-0.0001000099999998", "9999.00010001"}),
+                         tests::caseName);
 
 // Coefficients at the limits of the discriminant's checks.
 INSTANTIATE_TEST_SUITE_P(
@@ -129,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QuadraticCase{-536870912, -46340, 0, "-8.63149762153625E-05", "0"},
                     QuadraticCase{1, 0, -536870911, "23170.4749843416", "-23170.4749843416"},
                     QuadraticCase{536870911, 0, -1, "4.31583729153499E-05", "-4.31583729153499E-05"},
-                    QuadraticCase{134217727, -46340, 3, "0.000258939622717561", "8.63202847162759E-05"}));
+                    QuadraticCase{134217727, -46340, 3, "0.000258939622717561", "8.63202847162759E-05"}),
+    tests::caseName);
 
 // Those rows were chosen because the approximation leaves them open.
 TEST(NearBoundaries, TakeTheExactComparison)
@@ -151,12 +154,8 @@ TEST(NearBoundaries, TakeTheExactComparison)
 struct LinearCase {
     std::int32_t b, c;
     std::string_view root;
+    std::string name = tests::spelled(b, c);
 };
-
-void PrintTo(const LinearCase& l, std::ostream* os)
-{
-    *os << "0, " << l.b << ", " << l.c;
-}
 
 class HardLinear : public testing::TestWithParam<LinearCase> {};
 
@@ -177,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LinearCase{9999, -1, "0.0001000100010001"}, LinearCase{1048576, -11, "1.04904174804688E-05"},
                     LinearCase{1048576, -13, "1.23977661132812E-05"}, LinearCase{1, -2147483648, "2147483648"},
                     LinearCase{-1, -2147483648, "-2147483648"}, LinearCase{2147483647, 1, "-4.6566128752458E-10"},
-                    LinearCase{-2147483648, 2147483647, "0.999999999534339"}));
+                    LinearCase{-2147483648, 2147483647, "0.999999999534339"}),
+    tests::caseName);
 
 struct Triple {
     std::int32_t a, b, c, d;

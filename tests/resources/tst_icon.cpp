@@ -4,6 +4,7 @@
 #include "icon_image.h"
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <QImage>
 #include <QString>
@@ -17,19 +18,16 @@
 namespace {
 
 using resource_files::IconImage;
+using tests::PrintTo;
 
 const std::filesystem::path iconDir = TARVO_ICON_DIR;
 
 struct ExpectedImage {
+    const char* name;
     std::size_t position;  // in the .ico directory
     int size;
     int bitsPerPixel;
 };
-
-std::ostream& operator<<(std::ostream& out, const ExpectedImage& image)
-{
-    return out << image.size << "x" << image.size << "@" << image.bitsPerPixel << "bpp";
-}
 
 const std::vector<resource_files::IcoEntry>& icoEntries()
 {
@@ -123,11 +121,9 @@ TEST_P(IcoImageTest, MatchesThePngOfItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(TheThreeImages, IcoImageTest,
-                         testing::Values(ExpectedImage{0, 32, 1}, ExpectedImage{1, 32, 4}, ExpectedImage{2, 16, 4}),
-                         [](const auto& param) {
-                             return "size" + std::to_string(param.param.size) + "_" +
-                                    std::to_string(param.param.bitsPerPixel) + "bpp";
-                         });
+                         testing::Values(ExpectedImage{"size32_1bpp", 0, 32, 1}, ExpectedImage{"size32_4bpp", 1, 32, 4},
+                                         ExpectedImage{"size16_4bpp", 2, 16, 4}),
+                         tests::caseName);
 
 class LargePngTest : public testing::TestWithParam<int> {};
 
@@ -174,7 +170,7 @@ TEST_P(LargePngTest, ShowsThePictureOfThe32PixelDesign)
     EXPECT_GE(alike * 100, 32 * 32 * 87) << alike << " of 1024 pixels alike";
 }
 
-INSTANTIATE_TEST_SUITE_P(ThemeSizes, LargePngTest, testing::Values(64, 128, 256));
+INSTANTIATE_TEST_SUITE_P(ThemeSizes, LargePngTest, testing::Values(64, 128, 256), tests::caseName);
 
 // The shell looks the window icon up under these names.
 class WindowIconResourceTest : public testing::TestWithParam<int> {};
@@ -187,6 +183,6 @@ TEST_P(WindowIconResourceTest, IsCompiledInAndEqualsThePng)
     EXPECT_EQ(compiled, loadPng((iconDir / ("tarvo-" + std::to_string(size) + ".png")).string()));
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowIconSizes, WindowIconResourceTest, testing::Values(16, 32));
+INSTANTIATE_TEST_SUITE_P(WindowIconSizes, WindowIconResourceTest, testing::Values(16, 32), tests::caseName);
 
 }  // namespace

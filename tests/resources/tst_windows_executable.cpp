@@ -10,11 +10,11 @@
 #include "pe_file.h"
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <ostream>
 #include <set>
 #include <string>
 
@@ -24,6 +24,7 @@ using resource_files::Import;
 using resource_files::Resource;
 using resource_files::ResourceId;
 using resource_files::Version;
+using tests::PrintTo;
 
 std::string exePath;
 std::string icoPath;
@@ -95,11 +96,6 @@ struct HeaderFlag {
     bool only64Bit;
 };
 
-std::ostream& operator<<(std::ostream& out, const HeaderFlag& flag)
-{
-    return out << flag.name;
-}
-
 class HeaderFlagTest : public testing::TestWithParam<HeaderFlag> {};
 
 TEST_P(HeaderFlagTest, IsSet)
@@ -114,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Hardening, HeaderFlagTest,
                                          HeaderFlag{"nx_compat", 0x0100, false},
                                          HeaderFlag{"terminal_server_aware", 0x8000, false},
                                          HeaderFlag{"high_entropy_va", 0x0020, true}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 TEST(Executable, CarriesTheVersionRecord)
 {
@@ -153,11 +149,6 @@ struct ManifestPart {
     const char* text;
 };
 
-std::ostream& operator<<(std::ostream& out, const ManifestPart& part)
-{
-    return out << part.name;
-}
-
 class ManifestTest : public testing::TestWithParam<ManifestPart> {};
 
 TEST_P(ManifestTest, Declares)
@@ -179,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ManifestPart{"windows_8_1", R"(Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}")"},
                     ManifestPart{"windows_10", R"(Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")"},
                     ManifestPart{"as_invoker", R"(level="asInvoker")"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    tests::caseName);
 
 }  // namespace
 

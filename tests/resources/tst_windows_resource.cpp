@@ -5,6 +5,7 @@
 #include "res_file.h"
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <QString>
 
@@ -15,6 +16,7 @@ namespace {
 
 using resource_files::Resource;
 using resource_files::ResourceId;
+using tests::PrintTo;
 
 constexpr std::uint16_t chinesePrc = 0x0804;
 constexpr std::uint16_t unicodeCodePage = 0x04B0;
@@ -73,7 +75,7 @@ TEST(VersionRecord, HasOneChineseUnicodeStringTableAndItsTranslation)
 }
 
 struct ExpectedString {
-    const char* key;
+    const char* name;
     const char* value;  // UTF-8
 };
 
@@ -82,8 +84,8 @@ class VersionStringTest : public testing::TestWithParam<ExpectedString> {};
 TEST_P(VersionStringTest, HasItsValue)
 {
     const auto& strings = versionInfo().stringTables.at(u"080404B0");
-    const auto found = strings.find(utf16(GetParam().key));
-    ASSERT_NE(found, strings.end()) << "no " << GetParam().key;
+    const auto found = strings.find(utf16(GetParam().name));
+    ASSERT_NE(found, strings.end()) << "no " << GetParam().name;
     EXPECT_EQ(QString::fromStdU16String(found->second).toStdString(), GetParam().value);
 }
 
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, VersionStringTest,
                                          ExpectedString{"InternalName", "Tarvo"},
                                          ExpectedString{"OriginalFilename", "Tarvo.exe"},
                                          ExpectedString{"FileDescription", TARVO_FILE_DESCRIPTION}),
-                         [](const auto& param) { return std::string(param.param.key); });
+                         tests::caseName);
 
 TEST(Resources, AreAllInChinesePrc)
 {

@@ -5,7 +5,7 @@
 //
 // TARVO_STRESS_EVENTS sets the number of events (default 2000),
 // TARVO_STRESS_SEED the seed.
-#include <tests/support/modal_box.h>
+#include <tests/support/qt/modal_box.h>
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>

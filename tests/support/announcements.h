@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <ostream>
 
 // What a screen reader is told after each outcome of the main window, the
 // same on every backend: the coefficients typed, the button pressed and the
@@ -16,11 +15,6 @@ struct Announcement {
     bool clear;  // 清零 rather than 计算
     const char* heard;
 };
-
-inline void PrintTo(const Announcement& announcement, std::ostream* out)
-{
-    *out << announcement.name;
-}
 
 inline constexpr std::array announcements{
     Announcement{"two_roots_whole", "1", "0", "-2", false, "x1 等于 1.4142135623731，x2 等于 -1.4142135623731"},

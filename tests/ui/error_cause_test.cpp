@@ -3,13 +3,14 @@
 #include <ui/main/error_cause.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
-#include <ostream>
-#include <string>
+#include <string_view>
 
 namespace {
 
 using calc::RunTimeError;
+using tests::PrintTo;
 
 struct Source {
     const char* name;
@@ -17,11 +18,6 @@ struct Source {
     const char* sentence;
     std::string_view control;  // whose text failed
 };
-
-void PrintTo(const Source& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 class CauseSentence : public testing::TestWithParam<Source> {};
 
@@ -41,6 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Source{"discriminant", RunTimeError::overflow().from(calc::DiscriminantRange{}),
                            "计算判别式 b² − 4ac 时超出了整数范围。", ""},
                     Source{"unknown", RunTimeError::overflow(), "", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
+    tests::caseName);
 
 }  // namespace

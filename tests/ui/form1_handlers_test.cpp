@@ -1,14 +1,13 @@
 // The main window's handlers against a recording window: what they read and
 // write, in which order, for every outcome and error.
-#include "recording_form.h"
-
 #include <calc/run_time_error.h>
+#include <tests/support/recording_form.h>
 #include <ui/main/form1_description.h>
 #include <ui/main/form1_handlers.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@ namespace {
 
 using namespace ui::main;
 using namespace ui::main::form1;
+using tests::PrintTo;
 using Operations = std::vector<std::string>;
 
 const Operations readsTheBoxes{"text Text1", "text Text2", "text Text3"};
@@ -41,11 +41,6 @@ struct Calculation {
     Operations writes;  // after the three reads
 };
 
-void PrintTo(const Calculation& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
 class Calculate : public testing::TestWithParam<Calculation> {};
 
 TEST_P(Calculate, WritesTheSlotsInOrderOrShowsTheMessage)
@@ -69,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Calculation{"any_real_number", "0", "0", "0", {"message 提示 方程根为任意实数"}},
                     Calculation{"no_solution", "0", "0", "7", {"message 提示 方程无解"}},
                     Calculation{"no_real_roots", "1", "0", "1", {"message 提示 方程无实根"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+    tests::caseName);
 
 struct Failure {
     const char* name;
@@ -78,11 +73,6 @@ struct Failure {
     const char* c;
     int number;
 };
-
-void PrintTo(const Failure& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 class CalculateFails : public testing::TestWithParam<Failure> {};
 
@@ -105,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CalculateFails,
                                          Failure{"c_too_large", "1", "1", "9e9", 6},
                                          Failure{"overflow_at_4a", "1e9", "0", "0", 6},
                                          Failure{"overflow_at_bb", "1", "2e9", "0", 6}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         tests::caseName);
 
 TEST(LinearRoot, LeavesTheFormulaSlotsAsAnEarlierCalculationLeftThem)
 {
@@ -137,11 +127,6 @@ struct Selection {
     Operations operations;
 };
 
-void PrintTo(const Selection& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
 class SelectOnClick : public testing::TestWithParam<Selection> {};
 
 TEST_P(SelectOnClick, SelectsTheWholeTextInCharacters)
@@ -165,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "一\xF0\x9F\x98\x80"
                   "2",
                   {"selStart Text3 0", "text Text3", "selLength Text3 3"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+    tests::caseName);
 
 TEST(InfoButtons, ShowTheirWindowsByName)
 {

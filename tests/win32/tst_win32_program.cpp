@@ -2,7 +2,6 @@
 // and select on click through real messages, the message box, the error
 // report, one Help and one About window, and the end of the program with its
 // last window, in this process and in Tarvo.exe itself.
-#include "case_printing.h"
 #include "win32_test_support.h"
 
 #include <app/win32/message_box.h>
@@ -13,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <tests/support/announcements.h>
+#include <tests/support/case_names.h>
 
 #include <cstdlib>
 #include <functional>
@@ -21,9 +21,8 @@
 
 namespace {
 
-using win32_test::operator<<;
-
 using app::win32::Window;
+using tests::PrintTo;
 using win32_test::ModalBoxAnswerer;
 using win32_test::pumpMessages;
 using win32_test::topLevelWindows;
@@ -96,12 +95,17 @@ TEST_F(ProgramTest, AClickIntoABoxSelectsItsWholeText)
     EXPECT_EQ(end, 4u) << "the pair is selected whole";
 }
 
-class MessageBoxTest : public ProgramTest, public testing::WithParamInterface<const wchar_t*> {};
+struct Answer {
+    const char* name;
+    const wchar_t* button;
+};
+
+class MessageBoxTest : public ProgramTest, public testing::WithParamInterface<Answer> {};
 
 TEST_P(MessageBoxTest, IsTheSystemsYesNoBoxModalToTheProgram)
 {
     const HWND main = form1().handle();
-    ModalBoxAnswerer answerer(L"提示", GetParam(), {main});
+    ModalBoxAnswerer answerer(L"提示", GetParam().button, {main});
     clickButton(main, L"计算");  // 0, 0, 0
     ASSERT_TRUE(answerer.answered()) << "no box titled 提示";
     const win32_test::ModalBox& box = answerer.box();
@@ -112,8 +116,8 @@ TEST_P(MessageBoxTest, IsTheSystemsYesNoBoxModalToTheProgram)
     EXPECT_TRUE(IsWindowEnabled(main)) << "usable again once answered";
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, MessageBoxTest, testing::Values(L"是(&Y)", L"否(&N)"),
-                         [](const auto& test) { return test.index == 0 ? "yes" : "no"; });
+INSTANTIATE_TEST_SUITE_P(Answers, MessageBoxTest, testing::Values(Answer{"yes", L"是(&Y)"}, Answer{"no", L"否(&N)"}),
+                         tests::caseName);
 
 struct Failure {
     const char* name;
@@ -160,9 +164,10 @@ INSTANTIATE_TEST_SUITE_P(
                             L"运行时错误 '6':\n\n溢出\n\n系数 c 的输入“9e9”无法转换为整数。", "Text3"},
                     Failure{"discriminant", L"1", L"5e4", L"0",
                             L"运行时错误 '6':\n\n溢出\n\n计算判别式 b² − 4ac 时超出了整数范围。", ""}),
-    [](const auto& test) { return std::string(test.param.name); });
+    tests::caseName);
 
 struct InfoWindow {
+    const char* name;
     const wchar_t* button;
     const wchar_t* title;
 };
@@ -213,8 +218,8 @@ TEST_P(InfoWindowTest, ComesToTheFrontFromBehindTheMainWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, InfoWindowTest,
-                         testing::Values(InfoWindow{L"帮助", L"帮助"}, InfoWindow{L"关于", L"关于"}),
-                         [](const auto& test) { return test.index == 0 ? "help" : "about"; });
+                         testing::Values(InfoWindow{"help", L"帮助", L"帮助"}, InfoWindow{"about", L"关于", L"关于"}),
+                         tests::caseName);
 
 // The WinEvents of one kind the process raises while it lives: the window
 // each came from. Out of context, they arrive through the message queue.
@@ -266,8 +271,7 @@ TEST_P(AnnouncementTest, IsOneLiveRegionChangeAndTheFocusStays)
     EXPECT_EQ(GetFocus(), button);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outcomes, AnnouncementTest, testing::ValuesIn(tests::announcements),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Outcomes, AnnouncementTest, testing::ValuesIn(tests::announcements), tests::caseName);
 
 TEST_P(InfoWindowTest, IsReadAsItOpensAndEscapeClosesIt)
 {

@@ -3,7 +3,6 @@
 // of Windows 10 1607 and later or, with TARVO_TEST_SYSTEM_DPI, of the older
 // ones: places, fonts, colours, stacking, keyboard order, text boxes,
 // tooltips, context menus and the names screen readers hear.
-#include "case_printing.h"
 #include "win32_test_support.h"
 
 #include <app/win32/accessibility.h>
@@ -15,6 +14,7 @@
 #include <ui/main/form1_description.h>
 
 #include <gtest/gtest.h>
+#include <tests/support/case_names.h>
 
 #include <commctrl.h>
 #include <imm.h>
@@ -31,9 +31,8 @@
 
 namespace {
 
-using win32_test::operator<<;
-
 using app::win32::Window;
+using tests::PrintTo;
 using win32_test::pumpMessages;
 using win32_test::windowText;
 
@@ -173,13 +172,14 @@ INSTANTIATE_TEST_SUITE_P(Windows, ClientAreaTest,
                          testing::Values(ClientArea{"Form1", {610, 319}, {915, 479}},
                                          ClientArea{"Form2", {304, 202}, {456, 303}},
                                          ClientArea{"Form3", {304, 202}, {456, 303}}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 struct Placement {
     const char* window;
     const char* control;
     Box at96;
     Box at144;  // halves round away from zero
+    std::string name = tests::spelled(window, control);
 };
 
 class PlacementTest : public testing::TestWithParam<Placement> {};
@@ -200,11 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, PlacementTest,
                                          Placement{"Form1", "Label7", {48, 256, 121, 33}, {72, 384, 182, 50}},
                                          Placement{"Form2", "Label1", {40, 24, 201, 145}, {60, 36, 302, 218}},
                                          Placement{"Form3", "Label2", {64, 40, 169, 73}, {96, 60, 254, 110}}),
-                         [](const auto& test) {
-                             std::string name = std::string(test.param.window) + "_" + test.param.control;
-                             std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-                             return name;
-                         });
+                         tests::caseName);
 
 struct FontCase {
     const char* window;
@@ -214,6 +210,7 @@ struct FontCase {
     int heightAt144;
     int weight;
     bool italic;
+    std::string name = tests::spelled(window, control);
 };
 
 class FontTest : public testing::TestWithParam<FontCase> {};
@@ -252,11 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, FontTest,
                                          FontCase{"Form1", "Label16", L"宋体", -12, -18, FW_NORMAL, false},
                                          FontCase{"Form3", "Label2", L"黑体", -14, -21, FW_NORMAL, false},
                                          FontCase{"Form3", "Label3", L"宋体", -12, -18, FW_NORMAL, false}),
-                         [](const auto& test) {
-                             std::string name = std::string(test.param.window) + "_" + test.param.control;
-                             std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-                             return name;
-                         });
+                         tests::caseName);
 
 COLORREF pixelAt(HWND control, int x, int y)
 {
@@ -270,6 +263,7 @@ struct BackColour {
     const char* control;
     COLORREF colour;  // CLR_NONE: the window's face colour
     POINT sample;     // at 96 DPI, clear of the caption and of overlapping labels
+    std::string name = tests::spelled(control);
 };
 
 class BackColourTest : public testing::TestWithParam<BackColour> {};
@@ -289,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Labels, BackColourTest,
                                          BackColour{"Label5", RGB(0, 255, 255), {44, 16}},
                                          BackColour{"Label6", RGB(128, 255, 128), {44, 16}},
                                          BackColour{"Label7", CLR_NONE, {110, 4}}),
-                         [](const auto& test) { return std::string(test.param.control); });
+                         tests::caseName);
 
 TEST(Labels, DrawDarkTextOnTheirBackColour)
 {
@@ -448,7 +442,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, TypingTest,
                          testing::Values(Typing{"three", L"-12", L"-12"}, Typing{"fourth_refused", L"1234", L"123"},
                                          Typing{"chinese", L"一二三四", L"一二三"},
                                          Typing{"pairs_count_once", grin + grin + grin + grin, grin + grin + grin}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 // Presses the keys in order and releases them in reverse, as the keyboard does.
 void pressKeys(std::initializer_list<WORD> keys)
@@ -516,7 +510,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PastingTest,
                                          Pasting{"full_width_as_it_is", L"0", 0, -1, L"１２", L"１２"},
                                          Pasting{"ctrl_v", L"1", 1, 1, L"2345", L"123", PasteBy::CtrlV},
                                          Pasting{"shift_insert", L"1", 1, 1, L"2345", L"123", PasteBy::ShiftInsert}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 TEST(TextBox, ClickCallbackRunsAfterTheCaretIsPlaced)
 {
@@ -569,7 +563,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ViewTest,
                          testing::Values(View{"three_digits", "Text2", L"999", L""},
                                          View{"wide_text_retyped", "Text1", L"&HF", L"5"},
                                          View{"chinese_retyped", "Text3", L"一二三", L"7"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 class InputMethodTest : public testing::TestWithParam<const char*> {};
 
@@ -585,8 +579,7 @@ TEST_P(InputMethodTest, IsOffInTheBoxesOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, InputMethodTest,
-                         testing::Values("Text1", "Text2", "Text3", "Command1", "Label5", "Form1"),
-                         [](const auto& test) { return std::string(test.param); });
+                         testing::Values("Text1", "Text2", "Text3", "Command1", "Label5", "Form1"), tests::caseName);
 
 std::wstring clipboardText()
 {
@@ -634,7 +627,7 @@ INSTANTIATE_TEST_SUITE_P(Labels, CopyMenuTest,
                                          CopyMenu{"discriminant", "Label11", L"8", true, true},
                                          CopyMenu{"empty_slot", "Label8", L"", true, false},
                                          CopyMenu{"fixed_label", "Label14", L"√", false, false}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 TEST(Window, LabelsTakeNoClickCallback)
 {
@@ -686,7 +679,7 @@ INSTANTIATE_TEST_SUITE_P(Slots, TooltipTest,
                                          Tooltip{"negative_root", "Label6", L"-1.4142135623731", L"-1.4142135623731"},
                                          Tooltip{"wide_discriminant", "Label8", L"-3996001", L"-3996001"},
                                          Tooltip{"fits", "Label9", L"-3", L""}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 // A caption from the window's table has none, even where its label cuts it off.
 TEST(Labels, KeepTheTablesCaptionWithoutTooltip)
@@ -705,6 +698,7 @@ struct Accessible {
     const char* control;
     const wchar_t* accessibleName;  // nullptr: not checked
     const wchar_t* description;     // nullptr: not checked
+    std::string name = tests::spelled(control);
 };
 
 class AccessibleTest : public testing::TestWithParam<Accessible> {};
@@ -743,7 +737,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, AccessibleTest,
                                          Accessible{"Text3", L"系数 c", nullptr},
                                          Accessible{"Label8", nullptr, L"判别式 (x1 行)"},
                                          Accessible{"Label6", nullptr, L"x2 的值"}),
-                         [](const auto& test) { return std::string(test.param.control); });
+                         tests::caseName);
 
 // Lays the window out at `dpi`, as for a monitor of that DPI.
 void changeDpi(HWND window, unsigned dpi)
@@ -790,7 +784,7 @@ TEST_P(CaptionLinesTest, BreakTheSameAtEveryDpi)
 INSTANTIATE_TEST_SUITE_P(Windows, CaptionLinesTest,
                          testing::Values(CaptionWindow{"Form1", false}, CaptionWindow{"Form2", true},
                                          CaptionWindow{"Form3", true}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         tests::caseName);
 
 // Older Windows send the change too (8.1 to per-monitor processes); both paths follow it.
 TEST(Dpi, AChangeLaysTheWindowOutAgainWhereSuggested)

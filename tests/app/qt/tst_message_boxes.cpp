@@ -1,6 +1,6 @@
 // The Qt backend's boxes: the run-time error report and the message box, as a
 // user sees and answers them.
-#include <tests/support/modal_box.h>
+#include <tests/support/qt/modal_box.h>
 
 #include <app/qt/qt_toolkit.h>
 

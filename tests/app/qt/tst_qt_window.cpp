@@ -1,7 +1,7 @@
 // The Qt backend's windows as the program builds them: every table's fonts
 // reach the widgets in the faces that stand in for the named ones, and the
 // handlers' operations count characters, not UTF-16 units.
-#include <tests/support/standalone_window.h>
+#include <tests/support/qt/standalone_window.h>
 
 #include <app/qt/qt_window.h>
 #include <app/qt/startup.h>

@@ -1,5 +1,5 @@
 // The rules by which a description becomes widgets.
-#include <tests/support/standalone_window.h>
+#include <tests/support/qt/standalone_window.h>
 
 #include <app/qt/fonts.h>
 #include <app/qt/window_builder.h>

@@ -2,7 +2,7 @@
 // errors, focus, the boxes' view, the slots' menu, what a screen reader is
 // told, and its texts.
 #include <tests/support/announcements.h>
-#include <tests/support/modal_box.h>
+#include <tests/support/qt/modal_box.h>
 
 #include <app/qt/accessibility.h>
 #include <app/qt/label.h>

@@ -1,6 +1,6 @@
 // The Help and About windows: one instance each, modeless, discarded on close,
 // and the program's lifetime around them.
-#include <tests/support/modal_box.h>
+#include <tests/support/qt/modal_box.h>
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>

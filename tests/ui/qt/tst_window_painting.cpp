@@ -2,9 +2,9 @@
 // roots cut off at their slot's edge on one line, the radical signs' bars,
 // every fixed label's ink whole beside its neighbours and repainted when it
 // changes, and the Help text wrapped between Chinese characters.
-#include <tests/support/ink.h>
-#include <tests/support/modal_box.h>
-#include <tests/support/standalone_window.h>
+#include <tests/support/qt/ink.h>
+#include <tests/support/qt/modal_box.h>
+#include <tests/support/qt/standalone_window.h>
 
 #include <app/qt/label.h>
 #include <app/qt/startup.h>
