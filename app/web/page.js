@@ -191,7 +191,9 @@ const TarvoPage = (() => {
         if (!mainWindow) {
             mainWindow = win;
             addEventListener('resize', layOutPage);
-            matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', layOutPage);
+            // A new density, or new system colours, paint the label layers again.
+            for (const query of [`(resolution: ${devicePixelRatio}dppx)`, '(forced-colors: active)', '(prefers-color-scheme: dark)'])
+                matchMedia(query).addEventListener('change', layOutPage);
         }
     }
 
@@ -387,11 +389,14 @@ const TarvoPage = (() => {
                 context.fillRect(state.left, state.top, state.width, state.height);
             }
         }
-        context.fillStyle = '#000';
+        // The window's text colour is the system's, which a contrast theme
+        // changes; a label with a light colour of its own keeps black text.
+        const ink = getComputedStyle(win.client).color;
         context.textBaseline = 'alphabetic';
         for (const state of labels) {
             const overhang = Math.ceil(0.25 * state.em);
             context.save();
+            context.fillStyle = state.background ? '#000' : ink;
             context.beginPath();
             context.rect(state.left - overhang, state.top - overhang, state.width + overhang, state.height + overhang);
             context.clip();

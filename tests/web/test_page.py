@@ -1,6 +1,6 @@
 """What the page adds to the shared windows: its measuring and cut, the boxes'
 limit, the modal wait and its guard, the windows inside the page, the live
-region, the scaling and the offline start.
+region, contrast themes, the scaling and the offline start.
 
 Usage: test_page.py SITE_DIR TABLES_JSON [TEST...]"""
 
@@ -15,6 +15,73 @@ from selenium.webdriver.common.keys import Keys
 from page_driver import Page, Site, chromium, wait_until
 
 SITE_DIR, TABLES = os.path.abspath(sys.argv[1]), json.load(open(sys.argv[2], encoding='utf-8'))
+
+# In the page, as the tests' scripts begin: a screenshot's pixels, and the
+# contrast of two colours as the contrast guidelines reckon it.
+PIXELS = """const pixels = png => new Promise(resolve => {
+    const image = new Image();
+    image.onload = () => {
+        const canvas = Object.assign(document.createElement('canvas'), {width: image.width, height: image.height});
+        const context = canvas.getContext('2d');
+        context.drawImage(image, 0, 0);
+        resolve({data: context.getImageData(0, 0, image.width, image.height).data, width: image.width});
+    };
+    image.src = 'data:image/png;base64,' + png;
+});
+const luminance = rgb => rgb.split(',').map(Number).map(c => c / 255)
+    .map(c => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + [0.2126, 0.7152, 0.0722][i] * c, 0);
+const contrast = (one, other) => {
+    const [dark, light] = [luminance(one), luminance(other)].sort((a, b) => a - b);
+    return (light + 0.05) / (dark + 0.05);
+};
+"""
+
+# Each probe of a window's client area (in twips, as the shared rows give it):
+# {control: [contrast of its ink with its background, whether a colour of its own differs from the face]}.
+LEGIBILITY = PIXELS + """const [png, client, probes, done] = arguments;
+pixels(png).then(({data, width}) => {
+    const k = width / client.offsetWidth / 15;
+    const colourAt = (x, y) => Array.from(data.subarray(4 * (y * width + x), 4 * (y * width + x) + 3)).join(',');
+    const commonest = counts => [...counts].reduce((best, entry) => (entry[1] > best[1] ? entry : best))[0];
+    const count = (counts, colour) => counts.set(colour, (counts.get(colour) || 0) + 1);
+    const everywhere = new Map();
+    for (let i = 0; i < data.length / 4; ++i)
+        count(everywhere, colourAt(i % width, Math.floor(i / width)));
+    const face = commonest(everywhere);
+    const inside = ([left, top, w, h], x, y) => x >= left && x < left + w && y >= top && y < top + h;
+    const read = {};
+    for (const probe of probes) {
+        const [left, top, w, h] = probe.area;
+        const counts = new Map();
+        for (let y = Math.ceil(top * k); y < Math.floor((top + h) * k); ++y)
+            for (let x = Math.ceil(left * k); x < Math.floor((left + w) * k); ++x)
+                if (!probe.covered.some(area => inside(area, (x + 0.5) / k, (y + 0.5) / k)))
+                    count(counts, colourAt(x, y));
+        const background = commonest(counts);
+        read[probe.control] = [Math.max(...[...counts.keys()].map(colour => contrast(colour, background))),
+                               !probe.ownBackground || background !== face];
+    }
+    done(read);
+});
+"""
+
+# How many pixels differ between two screenshots in the band about a control's
+# edge ([left, top, right, bottom]) where a focus mark is drawn.
+FOCUS_MARK = PIXELS + """const [before, after, edge, done] = arguments;
+Promise.all([pixels(before), pixels(after)]).then(([one, other]) => {
+    const [left, top, right, bottom] = edge;
+    const inBand = (x, y) => x < left + 5 || x >= right - 5 || y < top + 5 || y >= bottom - 5;
+    let changed = 0;
+    for (let y = Math.floor(top) - 3; y < bottom + 3; ++y)
+        for (let x = Math.floor(left) - 3; x < right + 3; ++x) {
+            const i = 4 * (y * one.width + x);
+            if (inBand(x, y) && [0, 1, 2].some(c => one.data[i + c] !== other.data[i + c]))
+                ++changed;
+        }
+    done(changed);
+});
+"""
 
 
 class PageTest(unittest.TestCase):
@@ -192,6 +259,66 @@ class WindowsInThePage(PageTest):
         wait_until(lambda: self.window('Form2') == 0)
         self.assertEqual(self.page.js('return document.activeElement.dataset.name'), 'Command2')
 
+
+
+class ContrastThemes(PageTest):
+    def emulate(self, theme):
+        self.page.browser.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
+            {'name': 'forced-colors', 'value': 'active'}, {'name': 'prefers-color-scheme', 'value': theme['scheme']}]})
+
+    def legibility(self, window, part, probes):
+        shown = self.page.browser.find_element('css selector', f'[data-name="{window}"] {part}')
+        return self.page.browser.execute_async_script(LEGIBILITY, shown.screenshot_as_base64, shown, probes).items()
+
+    def title_bar_probe(self, window):
+        bar = self.page.js(f'return document.querySelector(\'[data-name="{window}"] .tarvo-title\').getBoundingClientRect().toJSON()')
+        return [{'control': 'title bar', 'area': [0, 0, 15 * bar['width'], 15 * bar['height']], 'covered': [],
+                 'ownBackground': False}]
+
+    def test_every_control_is_legible(self):
+        self.enter('1', '0', '-2')
+        self.page.click('Command1')
+        self.page.idle()
+        for theme in TABLES['contrastThemes']:
+            self.emulate(theme)
+            for window, opener in (('Form1', None), ('Form2', 'Command2'), ('Form3', 'Command4')):
+                if opener:
+                    self.page.click(opener)
+                read = self.legibility(window, '.tarvo-client', TABLES['legibilityProbes'][window])
+                if opener:  # the page's own
+                    read = [*read, *self.legibility(window, '.tarvo-title', self.title_bar_probe(window))]
+                for control, (contrast, distinct) in read:
+                    with self.subTest(theme=theme['name'], control=f'{window} {control}'):
+                        self.assertGreaterEqual(contrast, TABLES['legibleContrast'])
+                        self.assertTrue(distinct, 'the face colour')
+                if opener:
+                    ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform()
+                    self.page.idle()
+
+    def test_each_focus_shows(self):
+        self.page.js("document.head.append(Object.assign(document.createElement('style'), "
+                     "{textContent: '* { caret-color: transparent }'}))")  # a blinking caret is no focus mark
+        chain = TABLES['focusChain']
+        for theme in TABLES['contrastThemes']:
+            self.emulate(theme)
+            self.page.js('arguments[0].focus()', self.page.control(chain[0]))
+            for name in chain[1:] + chain[:1]:
+                self.assert_tab_marks(self.page.control(name), f'{theme["name"]} {name}')
+            self.page.click('Command2')
+            close = self.page.browser.find_element('css selector', '[data-name="Form2"] .tarvo-close')
+            self.assert_tab_marks(close, f'{theme["name"]} Form2 close')
+            ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform()
+            self.page.idle()
+
+    def assert_tab_marks(self, control, where):
+        before = self.page.browser.get_screenshot_as_base64()
+        ActionChains(self.page.browser).send_keys(Keys.TAB).perform()
+        self.assertEqual(self.page.js('return document.activeElement'), control, where)
+        edge = self.page.js('const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]',
+                            control)
+        changed = self.page.browser.execute_async_script(FOCUS_MARK, before, self.page.browser.get_screenshot_as_base64(),
+                                                         edge)
+        self.assertGreater(changed, 0, where)
 
 class OnAPhone(PageTest):
     phone = True

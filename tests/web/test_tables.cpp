@@ -1,9 +1,11 @@
-// Prints the rows the other backends' tests share, what the notice windows say
-// and what a screen reader hears of the main window's controls, in their focus
-// order, as JSON for the browser tests.
+// Prints the rows the other backends' tests share, what the notice windows say,
+// what a screen reader hears of the main window's controls, in their focus
+// order, and where each window's controls are read for legibility, as JSON for
+// the browser tests.
 
 #include <app/spoken_text.h>
 #include <tests/support/announcements.h>
+#include <tests/support/contrast_themes.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 #include <ui/main/form1_description.h>
@@ -25,6 +27,36 @@ std::string quoted(std::string_view text)
         json += c == '\n' ? std::string("\\n") : std::string(1, c);
     }
     return json + "\"";
+}
+
+std::string areaJson(const tests::Area& area)
+{
+    return "[" + std::to_string(area.left) + ", " + std::to_string(area.top) + ", " + std::to_string(area.width) + ", " +
+           std::to_string(area.height) + "]";
+}
+
+// In twips: {window: [{control, area, covered, ownBackground}]}.
+void printLegibilityProbes()
+{
+    const char* windowSeparator = "";
+    for (const app::WindowDescription* window :
+         {&ui::main::form1Description, &ui::info::form2Description, &ui::info::form3Description}) {
+        std::cout << windowSeparator << quoted(window->name) << ": [";
+        const char* separator = "";
+        for (const tests::LegibilityProbe& probe : tests::legibilityProbes(*window)) {
+            std::cout << separator << "{\"control\": " << quoted(probe.control) << ", \"area\": " << areaJson(probe.area)
+                      << ", \"covered\": [";
+            const char* areaSeparator = "";
+            for (const tests::Area& area : probe.covered) {
+                std::cout << areaSeparator << areaJson(area);
+                areaSeparator = ", ";
+            }
+            std::cout << "], \"ownBackground\": " << (probe.ownBackground ? "true" : "false") << "}";
+            separator = ", ";
+        }
+        std::cout << "]";
+        windowSeparator = ", ";
+    }
 }
 
 }  // namespace
@@ -57,5 +89,13 @@ int main()
         std::cout << separator << quoted(control->name);
         separator = ", ";
     }
-    std::cout << "]}\n";
+    std::cout << "], \"contrastThemes\": [";
+    separator = "";
+    for (const tests::ContrastTheme& theme : tests::contrastThemes) {
+        std::cout << separator << "{\"name\": " << quoted(theme.name) << ", \"scheme\": " << quoted(theme.scheme) << "}";
+        separator = ", ";
+    }
+    std::cout << "], \"legibleContrast\": " << tests::legibleContrast << ", \"legibilityProbes\": {";
+    printLegibilityProbes();
+    std::cout << "}}\n";
 }
