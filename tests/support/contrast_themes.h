@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -163,6 +164,26 @@ Legibility measureLegibility(const LegibilityProbe& probe, double pixelsPerTwip,
     for (const auto& [key, count] : counts)
         result.contrast = std::max(result.contrast, contrastRatio(rgb(key), result.background));
     return result;
+}
+
+// What of a window painted under `theme` is not legible, one "; " after each
+// control; empty when all of it is.
+template <typename PixelAt>
+std::string illegibleControls(const app::WindowDescription& window, const ContrastTheme& theme, double pixelsPerTwip,
+                              PixelAt pixelAt)
+{
+    const app::Rgb face = theme["ButtonFace"];
+    std::string found;
+    for (const LegibilityProbe& probe : legibilityProbes(window)) {
+        const Legibility seen = measureLegibility(probe, pixelsPerTwip, pixelAt);
+        const std::string where = std::string(window.name) + " " + std::string(probe.control);
+        if (seen.contrast < legibleContrast)
+            found += where + " at " + std::to_string(seen.contrast) + ":1; ";
+        const app::Rgb& back = seen.background;
+        if (probe.ownBackground && back.red == face.red && back.green == face.green && back.blue == face.blue)
+            found += where + " in the face colour; ";
+    }
+    return found;
 }
 
 }  // namespace tests
