@@ -427,6 +427,7 @@ class ContrastThemes(PageTest):
                                                          edge)
         self.assertGreater(changed, 0, where)
 
+
 class OnAPhone(PageTest):
     phone = True
 
