@@ -7,10 +7,8 @@
 // Bundled into the module's script (--pre-js): `Module` is the module.
 
 const TarvoPage = (() => {
-    const margin = 8;  // CSS pixels kept free around the main window
     const windows = new Map();  // by the id the C++ window gave itself
     let mainWindow = null;  // the first window made: the program's own
-    let scale = 1;  // every window drawn at this size, so that the main window fits
     let frontZ = 1;
     let busy = false;  // a handler runs, or waits for a modal box
     const measuring = document.createElement('canvas').getContext('2d');
@@ -89,29 +87,64 @@ const TarvoPage = (() => {
         return Math.max(low, Math.min(value, high));
     }
 
-    // Keeps a window within the viewport's width, and its title bar, by which
-    // it moves, within its height.
-    function position(win, left, top) {
-        const width = win.root.offsetWidth * scale;
-        const grip = (win.titleBar || win.root).offsetHeight * scale;
-        win.left = clamp(left, 0, Math.max(0, innerWidth - width));
-        win.top = clamp(top, 0, Math.max(0, innerHeight - grip));
-        win.root.style.transform = `translate(${win.left}px, ${win.top}px) scale(${scale})`;
+    function moveTo(win, left, top) {
+        win.left = left;
+        win.top = top;
+        win.root.style.transform = `translate(${left}px, ${top}px) scale(${win.scale})`;
+    }
+
+    // Keeps a window within the visible part of the page: across, all of it
+    // that fits; down, all of it that fits where `whole`, else its title bar,
+    // by which it moves.
+    function position(win, left, top, whole) {
+        const view = desktop();
+        const width = win.root.offsetWidth * win.scale;
+        const height = (whole ? win.root : win.titleBar || win.root).offsetHeight * win.scale;
+        moveTo(win, clamp(left, view.scrollLeft, view.scrollLeft + Math.max(0, view.clientWidth - width)),
+               clamp(top, view.scrollTop, view.scrollTop + Math.max(0, view.clientHeight - height)));
+    }
+
+    function setScale(win, scale) {
+        win.scale = scale;
+        win.root.style.setProperty('--tarvo-scale', String(scale));
+    }
+
+    // Moves the controls to the window's arrangement of that name.
+    function arrange(win, name) {
+        const chosen = win.arrangements[name];
+        win.size = {width: chosen.width, height: chosen.height};
+        place(win.client, 0, 0, chosen.width, chosen.height);
+        place(win.layer, 0, 0, chosen.width, chosen.height);
+        chosen.places.forEach((corner, control) => {
+            const made = win.controls.get(control);
+            Object.assign(made.style, {left: `${corner.left}px`, top: `${corner.top}px`});
+            if (made.tarvoState)
+                Object.assign(made.tarvoState, corner);
+        });
     }
 
     function layOutPage() {
         if (!mainWindow)
             return;
-        const width = mainWindow.root.offsetWidth;
-        const height = mainWindow.root.offsetHeight;
-        scale = Math.min(1, (innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
-        document.documentElement.style.setProperty('--tarvo-scale', String(scale));
-        position(mainWindow, (innerWidth - width * scale) / 2, (innerHeight - height * scale) / 2);
+        const chosen = TarvoLayout.mainWindow(mainWindow.arrangements);
+        arrange(mainWindow, chosen.name);
+        setScale(mainWindow, chosen.scale);
+        const corner = TarvoLayout.centred(mainWindow.root.offsetWidth * chosen.scale,
+                                           mainWindow.root.offsetHeight * chosen.scale);
+        moveTo(mainWindow, corner.left, corner.top);
         for (const win of windows.values()) {
-            if (win !== mainWindow)
-                position(win, win.left, win.top);
+            if (win !== mainWindow) {
+                setScale(win, TarvoLayout.fit(win.size));
+                position(win, win.left, win.top, true);
+            }
             paint(win);
         }
+        TarvoLayout.laidOut();
+    }
+
+    function viewportChanged() {
+        if (!TarvoLayout.keyboardOnly())
+            layOutPage();
     }
 
     function dragByTitleBar(win, titleBar) {
@@ -120,7 +153,7 @@ const TarvoPage = (() => {
                 return;
             titleBar.setPointerCapture(down.pointerId);
             const from = {x: down.clientX - win.left, y: down.clientY - win.top};
-            const move = event => position(win, event.clientX - from.x, event.clientY - from.y);
+            const move = event => position(win, event.clientX - from.x, event.clientY - from.y, false);
             titleBar.addEventListener('pointermove', move);
             titleBar.addEventListener('lostpointercapture', () => titleBar.removeEventListener('pointermove', move),
                                       {once: true});
@@ -130,7 +163,8 @@ const TarvoPage = (() => {
     function createWindow(id, name, caption, width, height, notice, noticeText) {
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
         root.dataset.name = name;
-        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
+        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
+                     arrangements: {table: {width, height, places: new Map()}}};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
@@ -179,8 +213,8 @@ const TarvoPage = (() => {
         windows.set(id, win);
         if (!mainWindow) {
             mainWindow = win;
-            addEventListener('resize', layOutPage);
-            matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', layOutPage);
+            addEventListener('resize', viewportChanged);
+            matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', viewportChanged);
         }
     }
 
@@ -202,8 +236,9 @@ const TarvoPage = (() => {
             layOutPage();
         } else if (first) {
             // Cascaded from the main window's corner, a step further for each open one.
-            const step = 32 * scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
-            position(win, mainWindow.left + step, mainWindow.top + step);
+            setScale(win, TarvoLayout.fit(win.size));
+            const step = 32 * win.scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
+            position(win, mainWindow.left + step, mainWindow.top + step, true);
             paint(win);
         }
         if (win === mainWindow) {
@@ -299,6 +334,12 @@ const TarvoPage = (() => {
         win.controls.set(name, box);
     }
 
+    // A window that has more than its table's arrangement: each arrangement's
+    // client size, and each control's top-left corner in it.
+    function addArrangements(id, arrangements) {
+        windows.get(id).arrangements = arrangements;
+    }
+
     function addButton(id, name, caption, left, top, width, height, font, order) {
         const win = windows.get(id);
         const button = element('button', 'tarvo-button', win.client);
@@ -370,7 +411,7 @@ const TarvoPage = (() => {
 
     function paint(win) {
         const canvas = win.layer;
-        const density = devicePixelRatio * scale;
+        const density = devicePixelRatio * win.scale;
         canvas.width = Math.round(win.size.width * density);
         canvas.height = Math.round(win.size.height * density);
         const context = canvas.getContext('2d');
@@ -513,7 +554,7 @@ const TarvoPage = (() => {
     }
 
     return {
-        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, setLabel, measure, control,
+        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addArrangements, setLabel, measure, control,
         focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits.
         isBusy: () => busy,

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
+#include <vector>
 
 namespace app::web {
 namespace {
@@ -49,6 +50,22 @@ std::string cssColour(const std::optional<Rgb>& colour)
            std::to_string(colour->blue) + ")";
 }
 
+void addUprightArrangement(int window, const WindowDescription& description)
+{
+    const Arrangement& upright = *description.upright;
+    if (!arrangesEachControlOnce(description.controls, upright))
+        throw std::invalid_argument(std::string(description.name) + "'s upright arrangement misses or repeats a control");
+    std::vector<page::Placement> placements;
+    for (const ControlDescription& control : description.controls) {
+        const auto move = std::find_if(upright.moves.begin(), upright.moves.end(),
+                                       [&control](const ControlMove& each) { return each.name == control.name; });
+        placements.push_back({control.name, pixels(control.left), pixels(control.top),
+                              pixels(control.left + move->by.right), pixels(control.top + move->by.down)});
+    }
+    page::addUprightArrangement(window, {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)},
+                                {0, 0, pixels(upright.clientWidth), pixels(upright.clientHeight)}, placements);
+}
+
 }  // namespace
 
 WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events, Shell& shell)
@@ -76,6 +93,8 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
             break;
         }
     }
+    if (description.upright)
+        addUprightArrangement(id_, description);
 }
 
 WebWindow::~WebWindow()
