@@ -12,30 +12,34 @@ EM_JS(void, tarvoSetDefaultFont, (const char* css, std::size_t cssSize), {
 EM_JS(void, tarvoCreateWindow, (int window, const char* name, std::size_t nameSize, const char* caption,
                                 std::size_t captionSize, int width, int height, bool notice, const char* text,
                                 std::size_t textSize), {
-    TarvoPage.createWindow(window, UTF8ToString(name, nameSize), UTF8ToString(caption, captionSize), width, height,
-                           notice, UTF8ToString(text, textSize));
+    const described = {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), width, height};
+    if (notice)
+        described.noticeText = UTF8ToString(text, textSize);
+    TarvoPage.createWindow(window, described);
 });
 EM_JS(void, tarvoDestroyWindow, (int window), { TarvoPage.destroyWindow(window); });
 EM_JS(void, tarvoShowWindow, (int window), { TarvoPage.showWindow(window); });
 EM_JS(void, tarvoAddLabel, (int window, const char* name, std::size_t nameSize, int left, int top, int width,
                             int height, const char* font, std::size_t fontSize, double em, const char* background,
                             std::size_t backgroundSize, bool drawnOnly, bool copyable), {
-    TarvoPage.addLabel(window, UTF8ToString(name, nameSize), left, top, width, height, UTF8ToString(font, fontSize),
-                       em, UTF8ToString(background, backgroundSize), drawnOnly, copyable);
+    TarvoPage.addLabel(window, {name: UTF8ToString(name, nameSize), left, top, width, height,
+                                font: UTF8ToString(font, fontSize), em,
+                                background: UTF8ToString(background, backgroundSize), drawnOnly, copyable});
 });
 EM_JS(void, tarvoAddTextBox, (int window, const char* name, std::size_t nameSize, const char* text,
                               std::size_t textSize, int left, int top, int width, int height, const char* font,
                               std::size_t fontSize, int limit, int order, const char* accessibleName,
                               std::size_t accessibleNameSize, const char* description, std::size_t descriptionSize), {
-    TarvoPage.addTextBox(window, UTF8ToString(name, nameSize), UTF8ToString(text, textSize), left, top, width,
-                         height, UTF8ToString(font, fontSize), limit, order,
-                         UTF8ToString(accessibleName, accessibleNameSize), UTF8ToString(description, descriptionSize));
+    TarvoPage.addTextBox(window, {name: UTF8ToString(name, nameSize), text: UTF8ToString(text, textSize), left, top,
+                                  width, height, font: UTF8ToString(font, fontSize), limit, order,
+                                  accessibleName: UTF8ToString(accessibleName, accessibleNameSize),
+                                  description: UTF8ToString(description, descriptionSize)});
 });
 EM_JS(void, tarvoAddButton, (int window, const char* name, std::size_t nameSize, const char* caption,
                              std::size_t captionSize, int left, int top, int width, int height, const char* font,
                              std::size_t fontSize, int order), {
-    TarvoPage.addButton(window, UTF8ToString(name, nameSize), UTF8ToString(caption, captionSize), left, top, width,
-                        height, UTF8ToString(font, fontSize), order);
+    TarvoPage.addButton(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), left,
+                                 top, width, height, font: UTF8ToString(font, fontSize), order});
 });
 // Each placement as five numbers: the name's size and the two corners; the names one after another.
 EM_JS(void, tarvoAddUprightArrangement, (int window, int tableWidth, int tableHeight, int uprightWidth,
@@ -61,8 +65,9 @@ EM_JS(void, tarvoSetLabel, (int window, const char* name, std::size_t nameSize, 
         const [begin, end, baseline] = HEAPF64.subarray((lines >> 3) + 3 * line, (lines >> 3) + 3 * line + 3);
         laidOut.push({begin, end, baseline});
     }
-    TarvoPage.setLabel(window, UTF8ToString(name, nameSize), units(caption, captionSize), laidOut,
-                       UTF8ToString(spoken, spokenSize), units(tooltip, tooltipSize));
+    TarvoPage.setLabel(window, UTF8ToString(name, nameSize), {caption: units(caption, captionSize), lines: laidOut,
+                                                              spoken: UTF8ToString(spoken, spokenSize),
+                                                              tooltip: units(tooltip, tooltipSize)});
 });
 EM_JS(double, tarvoMeasure, (const char* font, std::size_t fontSize, const char16_t* text, std::size_t textSize), {
     return TarvoPage.measure(UTF8ToString(font, fontSize),

@@ -41,13 +41,11 @@ const TarvoPage = (() => {
         });
     }
 
-    // How many leading UTF-16 units of `inserted` fit into the box in place of
-    // [start, end), whole characters only.
-    function fittingUnits(box, start, end, inserted) {
-        const limit = Number(box.dataset.limit);
+    // How many leading UTF-16 units of `inserted` fit into `text` in place of
+    // [start, end), whole characters only, `limit` characters in all.
+    function fittingUnits(limit, text, start, end, inserted) {
         if (limit === 0)
             return inserted.length;
-        const text = box.value;
         const memory = Module._malloc(2 * (text.length + inserted.length));
         try {
             const units = (text + inserted).split('').map(unit => unit.charCodeAt(0));
@@ -66,7 +64,13 @@ const TarvoPage = (() => {
     }
 
     function focusables(win) {
-        return win.focusOrder.filter(control => control.isConnected);
+        return win.focusOrder.map(control => control.element).filter(made => made.isConnected);
+    }
+
+    function focusAndSelect(made) {
+        made.focus();
+        if (made.tagName === 'INPUT')
+            made.select();
     }
 
     // Tab and Shift+Tab go round the window's own controls, as in a desktop window.
@@ -77,10 +81,7 @@ const TarvoPage = (() => {
         event.preventDefault();
         const at = chain.indexOf(document.activeElement);
         const step = event.shiftKey ? -1 : 1;
-        const next = chain[(at + step + chain.length) % chain.length];
-        next.focus();
-        if (next.tagName === 'INPUT')
-            next.select();
+        focusAndSelect(chain[(at + step + chain.length) % chain.length]);
     }
 
     function clamp(value, low, high) {
@@ -116,10 +117,9 @@ const TarvoPage = (() => {
         place(win.client, 0, 0, chosen.width, chosen.height);
         place(win.layer, 0, 0, chosen.width, chosen.height);
         chosen.places.forEach((corner, control) => {
-            const made = win.controls.get(control);
-            Object.assign(made.style, {left: `${corner.left}px`, top: `${corner.top}px`});
-            if (made.tarvoState)
-                Object.assign(made.tarvoState, corner);
+            const record = win.controls.get(control);
+            Object.assign(record, corner);
+            Object.assign(record.element.style, {left: `${corner.left}px`, top: `${corner.top}px`});
         });
     }
 
@@ -160,44 +160,54 @@ const TarvoPage = (() => {
         });
     }
 
-    function createWindow(id, name, caption, width, height, notice, noticeText) {
+    // A title bar: the caption, labelling `owner`, and a close button.
+    function addTitleBar(owner, caption, captionId) {
+        const bar = element('div', 'tarvo-title', owner);
+        const title = element('span', null, bar);
+        title.id = captionId;
+        title.textContent = caption;
+        owner.setAttribute('aria-labelledby', captionId);
+        const close = element('button', 'tarvo-close', bar);
+        close.type = 'button';
+        close.textContent = '×';
+        close.setAttribute('aria-label', '关闭');
+        return {bar, close};
+    }
+
+    // `described`: {name, caption, width, height}, and for a window inside the
+    // page `noticeText`, what a screen reader reads of it as it opens.
+    function createWindow(id, described) {
+        const notice = described.noticeText !== undefined;
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
-        root.dataset.name = name;
-        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
-                     arrangements: {table: {width, height, places: new Map()}}};
+        root.dataset.name = described.name;
+        // controls: a record per control, by its table name, in table order.
+        const win = {id, root, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
+                     arrangements: {table: {width: described.width, height: described.height, places: new Map()}}};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
             root.tabIndex = -1;
-            const titleBar = element('div', 'tarvo-title', root);
-            const title = element('span', null, titleBar);
-            title.id = `tarvo-title-${id}`;
-            title.textContent = caption;
-            root.setAttribute('aria-labelledby', title.id);
-            const close = element('button', 'tarvo-close', titleBar);
-            close.type = 'button';
-            close.textContent = '×';
-            close.setAttribute('aria-label', '关闭');
+            const {bar, close} = addTitleBar(root, described.caption, `tarvo-title-${id}`);
             close.addEventListener('click', () => dispatch('tarvo_closed', id));
             const description = element('div', 'tarvo-hidden', root);
             description.id = `tarvo-text-${id}`;
-            description.textContent = noticeText;
+            description.textContent = described.noticeText;
             root.setAttribute('aria-describedby', description.id);
-            win.focusOrder.push(close);
-            dragByTitleBar(win, titleBar);
-            win.titleBar = titleBar;
+            win.focusOrder.push({element: close});
+            dragByTitleBar(win, bar);
+            win.titleBar = bar;
         } else {
             root.setAttribute('role', 'main');
-            root.setAttribute('aria-label', caption);
-            document.title = caption;
+            root.setAttribute('aria-label', described.caption);
+            document.title = described.caption;
         }
         win.client = element('div', 'tarvo-client', root);
-        place(win.client, 0, 0, width, height);
+        place(win.client, 0, 0, described.width, described.height);
         win.client.style.position = 'relative';
         win.layer = element('canvas', 'tarvo-layer', win.client);
         win.layer.setAttribute('aria-hidden', 'true');
-        place(win.layer, 0, 0, width, height);
-        win.size = {width, height};
+        place(win.layer, 0, 0, described.width, described.height);
+        win.size = {width: described.width, height: described.height};
         root.addEventListener('keydown', event => {
             if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey)
                 moveFocus(win, event);
@@ -243,30 +253,35 @@ const TarvoPage = (() => {
         }
         if (win === mainWindow) {
             const first = focusables(win)[0];
-            if (first) {
-                first.focus();
-                if (first.tagName === 'INPUT')
-                    first.select();
-            }
+            if (first)
+                focusAndSelect(first);
             performance.mark('tarvo-ready');  // handlers run from here on: what bench/web/run waits for
         } else {
             win.root.focus();
         }
     }
 
-    // ---- Controls
+    // ---- Controls. `control`, as the module builds it: {name, left, top,
+    // width, height, font} and what its kind adds. Its record in the window's
+    // map keeps it, its element and the state the page keeps for it.
 
-    function focusable(win, control, order) {
-        if (order < 0)
-            return;
-        control.tarvoOrder = order;
-        win.focusOrder.push(control);
-        win.focusOrder.sort((one, other) => one.tarvoOrder - other.tarvoOrder);
+    function addControl(id, control, tag, className, kind) {
+        const win = windows.get(id);
+        const made = element(tag, className, win.client);
+        place(made, control.left, control.top, control.width, control.height);
+        made.dataset.name = control.name;
+        const record = Object.assign({kind, element: made}, control);
+        win.controls.set(control.name, record);
+        if (control.order >= 0) {
+            win.focusOrder.push(record);
+            win.focusOrder.sort((one, other) => one.order - other.order);
+        }
+        return record;
     }
 
     // A slot's context menu copies its whole caption, the part cut off too.
-    function offerCopy(label) {
-        label.addEventListener('contextmenu', event => {
+    function offerCopy(record) {
+        record.element.addEventListener('contextmenu', event => {
             event.preventDefault();
             const menu = element('div', 'tarvo-menu', document.body);
             menu.setAttribute('role', 'menu');
@@ -275,7 +290,7 @@ const TarvoPage = (() => {
             item.type = 'button';
             item.setAttribute('role', 'menuitem');
             item.textContent = '复制';
-            item.disabled = label.tarvoState.caption === '';
+            item.disabled = record.caption === '';
             const close = () => {
                 menu.remove();
                 removeEventListener('pointerdown', outside, true);
@@ -290,67 +305,56 @@ const TarvoPage = (() => {
                     close();
             });
             item.addEventListener('click', () => {
-                navigator.clipboard.writeText(label.tarvoState.caption);
+                navigator.clipboard.writeText(record.caption);
                 close();
             });
             item.focus();
         });
     }
 
-    function addLabel(id, name, left, top, width, height, font, em, background, drawnOnly, copyable) {
-        const win = windows.get(id);
-        const label = element('div', 'tarvo-label', win.client);
-        place(label, left, top, width, height);
-        label.dataset.name = name;
-        if (drawnOnly)
-            label.setAttribute('aria-hidden', 'true');
+    // A label adds {em, background, drawnOnly, copyable}; its caption is drawn
+    // on the window's label layer.
+    function addLabel(id, label) {
+        const record = addControl(id, label, 'div', 'tarvo-label', 'label');
+        record.caption = '';
+        record.lines = [];
+        if (label.drawnOnly)
+            record.element.setAttribute('aria-hidden', 'true');
         else
-            element('span', 'tarvo-hidden', label);
-        const state = {label, name, left, top, width, height, font, em, background, caption: '', lines: []};
-        win.labels.push(state);
-        win.controls.set(name, label);
-        label.tarvoState = state;
-        if (copyable)
-            offerCopy(label);
+            element('span', 'tarvo-hidden', record.element);
+        if (label.copyable)
+            offerCopy(record);
     }
 
-    function addTextBox(id, name, text, left, top, width, height, font, limit, order, accessibleName, description) {
-        const win = windows.get(id);
-        const box = element('input', 'tarvo-box', win.client);
-        place(box, left, top, width, height);
-        Object.assign(box, {type: 'text', value: text, autocomplete: 'off', spellcheck: false});
+    // A text box adds {text, limit, order, accessibleName, description}.
+    function addTextBox(id, box) {
+        const record = addControl(id, box, 'input', 'tarvo-box', 'box');
+        const made = record.element;
+        Object.assign(made, {type: 'text', value: box.text, autocomplete: 'off', spellcheck: false});
         // Coefficients may be written 2e3 or &HFF: the full keyboard, minus sign and all.
-        box.setAttribute('autocapitalize', 'off');
-        box.setAttribute('autocorrect', 'off');
-        box.style.font = font;
-        box.dataset.name = name;
-        box.dataset.limit = String(limit);
-        box.setAttribute('aria-label', accessibleName);
-        if (description)
-            box.setAttribute('aria-description', description);
-        keepWithinLimit(box);
-        box.addEventListener('click', () => dispatch('tarvo_clicked', id, name));
-        focusable(win, box, order);
-        win.controls.set(name, box);
+        made.setAttribute('autocapitalize', 'off');
+        made.setAttribute('autocorrect', 'off');
+        made.style.font = box.font;
+        made.setAttribute('aria-label', box.accessibleName);
+        if (box.description)
+            made.setAttribute('aria-description', box.description);
+        keepWithinLimit(record);
+        made.addEventListener('click', () => dispatch('tarvo_clicked', id, box.name));
+    }
+
+    // A button adds {caption, order}.
+    function addButton(id, button) {
+        const made = addControl(id, button, 'button', 'tarvo-button', 'button').element;
+        made.type = 'button';
+        made.textContent = button.caption;
+        made.style.font = button.font;
+        made.addEventListener('click', () => dispatch('tarvo_clicked', id, button.name));
     }
 
     // A window that has more than its table's arrangement: each arrangement's
     // client size, and each control's top-left corner in it.
     function addArrangements(id, arrangements) {
         windows.get(id).arrangements = arrangements;
-    }
-
-    function addButton(id, name, caption, left, top, width, height, font, order) {
-        const win = windows.get(id);
-        const button = element('button', 'tarvo-button', win.client);
-        place(button, left, top, width, height);
-        button.type = 'button';
-        button.textContent = caption;
-        button.style.font = font;
-        button.dataset.name = name;
-        button.addEventListener('click', () => dispatch('tarvo_clicked', id, name));
-        focusable(win, button, order);
-        win.controls.set(name, button);
     }
 
     // ---- The boxes' limit. Typing, pasting, dropping and the replacements of
@@ -367,7 +371,9 @@ const TarvoPage = (() => {
         return text.replace(/[\r\n]/g, '');  // a single-line box drops line breaks
     }
 
-    function keepWithinLimit(box) {
+    function keepWithinLimit(record) {
+        const box = record.element;
+        const fitting = (start, end, inserted) => fittingUnits(record.limit, box.value, start, end, inserted);
         let beforeComposition = null;
         box.addEventListener('beforeinput', event => {
             if (busy) {
@@ -377,7 +383,7 @@ const TarvoPage = (() => {
             if (!event.inputType.startsWith('insert') || event.isComposing || event.inputType === 'insertCompositionText')
                 return;
             const inserted = insertedText(event);
-            const fits = fittingUnits(box, box.selectionStart, box.selectionEnd, inserted);
+            const fits = fitting(box.selectionStart, box.selectionEnd, inserted);
             if (fits === inserted.length)
                 return;
             event.preventDefault();
@@ -393,10 +399,8 @@ const TarvoPage = (() => {
             if (!before)
                 return;
             const composed = event.data || '';
-            const current = box.value;
-            box.value = before.value;  // to count against what the composition replaced
-            const fits = fittingUnits(box, before.start, before.end, composed);
-            box.value = current;
+            // counted against what the composition replaced
+            const fits = fittingUnits(record.limit, before.value, before.start, before.end, composed);
             if (fits === composed.length)
                 return;
             box.setSelectionRange(before.start + fits, before.start + composed.length);
@@ -416,7 +420,8 @@ const TarvoPage = (() => {
         canvas.height = Math.round(win.size.height * density);
         const context = canvas.getContext('2d');
         context.setTransform(density, 0, 0, density, 0, 0);
-        for (const state of win.labels) {
+        const labels = [...win.controls.values()].filter(control => control.kind === 'label');
+        for (const state of labels) {
             if (state.background) {
                 context.fillStyle = state.background;
                 context.fillRect(state.left, state.top, state.width, state.height);
@@ -424,7 +429,7 @@ const TarvoPage = (() => {
         }
         context.fillStyle = '#000';
         context.textBaseline = 'alphabetic';
-        for (const state of win.labels) {
+        for (const state of labels) {
             const overhang = Math.ceil(0.25 * state.em);
             context.save();
             context.beginPath();
@@ -451,12 +456,14 @@ const TarvoPage = (() => {
         unpainted.add(win);
     }
 
-    function setLabel(id, name, caption, lines, spoken, tooltip) {
+    // `drawn`: {caption, lines, spoken, tooltip}.
+    function setLabel(id, name, drawn) {
         const win = windows.get(id);
-        const label = win.controls.get(name);
-        const state = label.tarvoState;
-        state.caption = caption;
-        state.lines = lines;
+        const state = win.controls.get(name);
+        state.caption = drawn.caption;
+        state.lines = drawn.lines;
+        const label = state.element;
+        const spoken = drawn.spoken, tooltip = drawn.tooltip;
         const speech = label.firstChild;
         if (speech)
             speech.textContent = spoken;
@@ -475,7 +482,7 @@ const TarvoPage = (() => {
     // ---- Boxes as handlers see them
 
     function control(id, name) {
-        return windows.get(id).controls.get(name);
+        return windows.get(id).controls.get(name).element;
     }
 
     function focusControl(id, name) {
@@ -489,14 +496,7 @@ const TarvoPage = (() => {
 
     function modalBox(title, text, buttons, escape, icon) {
         const box = element('dialog', 'tarvo-modal', document.body);
-        const titleBar = element('div', 'tarvo-title', box);
-        const heading = element('span', null, titleBar);
-        heading.id = 'tarvo-modal-title';
-        heading.textContent = title;
-        const close = element('button', 'tarvo-close', titleBar);
-        close.type = 'button';
-        close.textContent = '×';
-        close.setAttribute('aria-label', '关闭');
+        const {close} = addTitleBar(box, title, 'tarvo-modal-title');
         close.tabIndex = -1;
         const body = element('div', 'tarvo-modal-body', box);
         if (icon)
@@ -504,7 +504,6 @@ const TarvoPage = (() => {
         const message = element('p', null, body);
         message.id = 'tarvo-modal-text';
         message.textContent = text;
-        box.setAttribute('aria-labelledby', heading.id);
         box.setAttribute('aria-describedby', message.id);
         const row = element('div', 'tarvo-modal-buttons', box);
         return new Promise(resolve => {
@@ -556,7 +555,9 @@ const TarvoPage = (() => {
     return {
         createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addArrangements, setLabel, measure, control,
         focusControl, modalBox, announce,
-        // For the tests: whether a handler runs or waits.
+        // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,
+        caption: (windowName, label) => [...windows.values()].find(win => win.root.dataset.name === windowName)
+                                            .controls.get(label).caption,
     };
 })();
