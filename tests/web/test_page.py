@@ -252,6 +252,12 @@ class Viewports(PageTest):
                 rect = self.drawn()
                 self.assertInView(rect)
                 self.assertGreaterEqual(rect[4], least)
+                self.assertEqual(self.page.js("""const slot = arguments[0].getBoundingClientRect();
+                    const layer = document.querySelector('[data-name="Form1"] .tarvo-layer'), r = layer.getBoundingClientRect();
+                    const k = layer.width / r.width;
+                    return [...layer.getContext('2d').getImageData(Math.round((slot.left + 2 - r.left) * k),
+                                                                   Math.round((slot.top + 2 - r.top) * k), 1, 1).data];""",
+                                              self.page.control('Label5')), [0, 255, 255, 255], 'x1 painted where its slot is')
                 self.assertEqual(self.page.js("const d = document.querySelector('.tarvo-desktop');"
                                               "return [d.scrollWidth - d.clientWidth, d.scrollHeight - d.clientHeight]"),
                                  [0, 0])
