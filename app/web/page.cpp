@@ -82,7 +82,7 @@ EM_JS(void, tarvoCopyText, (int window, const char* box, std::size_t boxSize, ch
         HEAPU16[(out >> 1) + unit] = value.charCodeAt(unit);
 });
 EM_JS(void, tarvoSetText, (int window, const char* box, std::size_t boxSize, const char* text, std::size_t textSize), {
-    TarvoPage.control(window, UTF8ToString(box, boxSize)).value = UTF8ToString(text, textSize);
+    TarvoPage.setText(window, UTF8ToString(box, boxSize), UTF8ToString(text, textSize));
 });
 EM_JS(int, tarvoSelectionStart, (int window, const char* box, std::size_t boxSize), {
     return TarvoPage.control(window, UTF8ToString(box, boxSize)).selectionStart;

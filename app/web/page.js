@@ -217,6 +217,7 @@ const TarvoPage = (() => {
             }
         });
         root.addEventListener('pointerdown', () => bringToFront(win), true);
+        keepFocusOnClick(root, () => win.lastFocus || focusables(win)[0] || root);
         root.addEventListener('focusin', event => {
             win.lastFocus = event.target;
         });
@@ -224,8 +225,30 @@ const TarvoPage = (() => {
         if (!mainWindow) {
             mainWindow = win;
             addEventListener('resize', viewportChanged);
-            matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', viewportChanged);
+            watchDensity();
         }
+    }
+
+    // A query for the density the screen has now: once it changes, the label
+    // layer is painted afresh and the query is made again for the new one.
+    function watchDensity() {
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
+            viewportChanged();
+            watchDensity();
+        }, {once: true});
+    }
+
+    // A click on what takes no focus (a label, a blank part, the dimmed page
+    // behind a modal box) leaves the focus where it is, as on the desktop; on
+    // a window that does not have it, it goes to `inside()`.
+    function keepFocusOnClick(area, inside) {
+        area.addEventListener('mousedown', event => {
+            if (event.target.closest('input, button'))
+                return;
+            event.preventDefault();
+            if (!area.contains(document.activeElement))
+                inside().focus();
+        });
     }
 
     function destroyWindow(id) {
@@ -279,36 +302,91 @@ const TarvoPage = (() => {
         return record;
     }
 
-    // A slot's context menu copies its whole caption, the part cut off too.
-    function offerCopy(record) {
-        record.element.addEventListener('contextmenu', event => {
-            event.preventDefault();
-            const menu = element('div', 'tarvo-menu', document.body);
-            menu.setAttribute('role', 'menu');
-            place(menu, event.clientX, event.clientY, 'auto', 'auto');
-            const item = element('button', 'tarvo-menu-item', menu);
-            item.type = 'button';
-            item.setAttribute('role', 'menuitem');
-            item.textContent = '复制';
-            item.disabled = record.caption === '';
-            const close = () => {
-                menu.remove();
-                removeEventListener('pointerdown', outside, true);
-            };
-            const outside = down => {
-                if (!menu.contains(down.target))
-                    close();
-            };
-            addEventListener('pointerdown', outside, true);
-            menu.addEventListener('keydown', key => {
-                if (key.key === 'Escape')
-                    close();
-            });
-            item.addEventListener('click', () => {
-                navigator.clipboard.writeText(record.caption);
+    // A slot's menu, opened by the context menu or a long press, copies its
+    // whole caption, the part cut off too. It stays within the viewport, and
+    // the focus goes back where it was once it closes.
+    let menuOpen = false;
+
+    function openCopyMenu(record, x, y) {
+        menuOpen = true;
+        const returnTo = document.activeElement;
+        const menu = element('div', 'tarvo-menu', document.body);
+        menu.setAttribute('role', 'menu');
+        const item = element('button', 'tarvo-menu-item', menu);
+        item.type = 'button';
+        item.setAttribute('role', 'menuitem');
+        item.textContent = '复制';
+        // Without a secure origin there is no clipboard to write to.
+        item.disabled = record.caption === '' || !navigator.clipboard;
+        place(menu, 0, 0, 'auto', 'auto');
+        place(menu, clamp(x, 0, innerWidth - menu.offsetWidth), clamp(y, 0, innerHeight - menu.offsetHeight), 'auto',
+              'auto');
+        const close = () => {
+            const hadFocus = menu.contains(document.activeElement);
+            menu.remove();
+            removeEventListener('pointerdown', outside, true);
+            removeEventListener('keydown', escape, true);
+            menuOpen = false;
+            if (hadFocus && returnTo)
+                returnTo.focus();
+        };
+        const outside = down => {
+            if (!menu.contains(down.target))
                 close();
+        };
+        // Escape closes the menu alone, wherever the focus is: a disabled item takes none.
+        const escape = key => {
+            if (key.key !== 'Escape')
+                return;
+            key.preventDefault();
+            key.stopPropagation();
+            close();
+        };
+        addEventListener('pointerdown', outside, true);
+        addEventListener('keydown', escape, true);
+        item.addEventListener('click', () => {
+            if (item.getAttribute('aria-disabled') === 'true')
+                return;
+            // A refusal says so in the menu, which stays until dismissed.
+            navigator.clipboard.writeText(record.caption).then(close, () => {
+                item.textContent = '无法复制';
+                item.setAttribute('aria-disabled', 'true');
             });
-            item.focus();
+        });
+        item.focus();
+    }
+
+    const longPress = 500;  // ms a finger rests on a slot to open its menu
+    const longPressSlack = 10;  // CSS pixels it may drift meanwhile
+
+    function offerCopy(record) {
+        const label = record.element;
+        label.addEventListener('contextmenu', event => {
+            event.preventDefault();
+            if (!menuOpen)
+                openCopyMenu(record, event.clientX, event.clientY);
+        });
+        // Safari sends no contextmenu for a finger: the press is timed here.
+        label.addEventListener('pointerdown', down => {
+            if (down.pointerType === 'mouse')
+                return;
+            const timer = setTimeout(() => {
+                if (!menuOpen)
+                    openCopyMenu(record, down.clientX, down.clientY);
+            }, longPress);
+            const stop = () => {
+                clearTimeout(timer);
+                label.removeEventListener('pointerup', stop);
+                label.removeEventListener('pointercancel', stop);
+                label.removeEventListener('pointermove', drift);
+            };
+            const drift = move => {
+                if (Math.hypot(move.clientX - down.clientX, move.clientY - down.clientY) > longPressSlack)
+                    stop();
+            };
+            label.addEventListener('pointerup', stop);
+            label.addEventListener('pointercancel', stop);
+            label.addEventListener('pointermove', drift);
         });
     }
 
@@ -358,10 +436,11 @@ const TarvoPage = (() => {
     }
 
     // ---- The boxes' limit. Typing, pasting, dropping and the replacements of
-    // spelling help arrive as beforeinput, which a refusal cancels whole, so the
-    // box's undo history stays; the part that fits goes in as an edit of its
-    // own. An input method's composition cannot be cancelled: once it ends,
-    // what does not fit is deleted, again as an edit.
+    // spelling help arrive as beforeinput, which a refusal cancels whole; the
+    // part that fits goes in as an edit of its own. An input method's
+    // composition cannot be cancelled: once it ends, what does not fit is cut.
+    // The browser's own undo would replay the composition uncut, so a box
+    // keeps its own history of what it held, every state within the limit.
 
     function insertedText(event) {
         // (No ?. or ??: emscripten's script optimiser predates them.)
@@ -371,13 +450,49 @@ const TarvoPage = (() => {
         return text.replace(/[\r\n]/g, '');  // a single-line box drops line breaks
     }
 
+    // The states a box went through, `at` the one it shows; undoing and
+    // redoing move along them. Typing on at the caret extends the last state,
+    // so that undo takes back the word, as the browser's undo does.
+    function startHistory(record) {
+        const box = record.element;
+        record.history = {states: [{value: box.value, start: box.value.length, end: box.value.length}], at: 0};
+    }
+
+    function remember(record, typed) {
+        const box = record.element;
+        const history = record.history;
+        const last = history.states[history.at];
+        const state = {value: box.value, start: box.selectionStart, end: box.selectionEnd, typed: typed !== null};
+        const typedOn = state.typed && last.typed && last.start === last.end && state.start - typed.length === last.end;
+        history.states.length = history.at + (typedOn ? 0 : 1);
+        history.states.push(state);
+        history.at = history.states.length - 1;
+    }
+
+    function replay(record, step) {
+        const history = record.history;
+        const at = history.at + step;
+        if (at < 0 || at >= history.states.length)
+            return;
+        history.at = at;
+        const state = history.states[at];
+        record.element.value = state.value;
+        record.element.setSelectionRange(state.start, state.end);
+    }
+
     function keepWithinLimit(record) {
         const box = record.element;
         const fitting = (start, end, inserted) => fittingUnits(record.limit, box.value, start, end, inserted);
         let beforeComposition = null;
+        startHistory(record);
         box.addEventListener('beforeinput', event => {
             if (busy) {
                 event.preventDefault();
+                return;
+            }
+            if (event.inputType === 'historyUndo' || event.inputType === 'historyRedo') {
+                event.preventDefault();
+                replay(record, event.inputType === 'historyUndo' ? -1 : 1);
                 return;
             }
             if (!event.inputType.startsWith('insert') || event.isComposing || event.inputType === 'insertCompositionText')
@@ -390,6 +505,21 @@ const TarvoPage = (() => {
             if (fits > 0)
                 document.execCommand('insertText', false, inserted.slice(0, fits));
         });
+        // The browser offers no redo of what it did not undo itself: the keys
+        // are taken here.
+        box.addEventListener('keydown', event => {
+            const key = event.key.toLowerCase();
+            const command = (event.ctrlKey || event.metaKey) && !event.altKey;
+            if (!command || !(key === 'z' || (key === 'y' && !event.shiftKey)))
+                return;
+            event.preventDefault();
+            if (!busy)
+                replay(record, key === 'z' && !event.shiftKey ? -1 : 1);
+        });
+        box.addEventListener('input', event => {
+            if (!event.isComposing && !beforeComposition)
+                remember(record, event.inputType === 'insertText' ? event.data : null);
+        });
         box.addEventListener('compositionstart', () => {
             beforeComposition = {value: box.value, start: box.selectionStart, end: box.selectionEnd};
         });
@@ -401,11 +531,17 @@ const TarvoPage = (() => {
             const composed = event.data || '';
             // counted against what the composition replaced
             const fits = fittingUnits(record.limit, before.value, before.start, before.end, composed);
-            if (fits === composed.length)
-                return;
-            box.setSelectionRange(before.start + fits, before.start + composed.length);
-            document.execCommand('delete');
+            if (fits < composed.length)
+                box.setRangeText('', before.start + fits, before.start + composed.length, 'end');
+            remember(record, null);
         });
+    }
+
+    // A handler's text starts the box's history afresh, as a desktop text box's does.
+    function setText(id, name, text) {
+        const record = windows.get(id).controls.get(name);
+        record.element.value = text;
+        startHistory(record);
     }
 
     // ---- The label layer: every label's background, then every caption, on
@@ -523,7 +659,8 @@ const TarvoPage = (() => {
                 event.preventDefault();
                 answer(escape);
             });
-            box.showModal();
+            keepFocusOnClick(box, () => row.firstChild);
+        box.showModal();
             row.firstChild.focus();
         });
     }
@@ -553,7 +690,8 @@ const TarvoPage = (() => {
     }
 
     return {
-        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addArrangements, setLabel, measure, control,
+        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addArrangements, setLabel, measure,
+        control, setText,
         focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,

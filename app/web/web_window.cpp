@@ -75,8 +75,20 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
     page::createWindow(id_, description.name, description.caption,
                        {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)}, notice,
                        notice ? noticeText(description) : std::string());
-    openWindows().emplace(id_, this);
-    for (const ControlDescription& control : description.controls) {
+    // Known to the page's events only once whole; a window that fails to be
+    // built leaves nothing behind on the page.
+    try {
+        addControls();
+        openWindows().emplace(id_, this);
+    } catch (...) {
+        page::destroyWindow(id_);
+        throw;
+    }
+}
+
+void WebWindow::addControls()
+{
+    for (const ControlDescription& control : description_.controls) {
         const std::string font = cssFont(fontOf(control));
         switch (control.kind) {
         case ControlKind::Label:
@@ -93,8 +105,8 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
             break;
         }
     }
-    if (description.upright)
-        addUprightArrangement(id_, description);
+    if (description_.upright)
+        addUprightArrangement(id_, description_);
 }
 
 WebWindow::~WebWindow()
