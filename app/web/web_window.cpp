@@ -54,7 +54,8 @@ void addUprightArrangement(int window, const WindowDescription& description)
 {
     const Arrangement& upright = *description.upright;
     if (!arrangesEachControlOnce(description.controls, upright))
-        throw std::invalid_argument(std::string(description.name) + "'s upright arrangement misses or repeats a control");
+        throw std::invalid_argument(std::string(description.name) +
+                                    "'s upright arrangement misses or repeats a control");
     std::vector<page::Placement> placements;
     for (const ControlDescription& control : description.controls) {
         const auto move = std::find_if(upright.moves.begin(), upright.moves.end(),
