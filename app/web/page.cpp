@@ -41,20 +41,11 @@ EM_JS(void, tarvoAddButton, (int window, const char* name, std::size_t nameSize,
     TarvoPage.addButton(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), left,
                                  top, width, height, font: UTF8ToString(font, fontSize), order});
 });
-// Each placement as five numbers: the name's size and the two corners; the names one after another.
-EM_JS(void, tarvoAddUprightArrangement, (int window, int tableWidth, int tableHeight, int uprightWidth,
-                                         int uprightHeight, const char* names, const int* numbers, std::size_t count), {
-    const table = {width: tableWidth, height: tableHeight, places: new Map()};
-    const upright = {width: uprightWidth, height: uprightHeight, places: new Map()};
-    for (let at = 0; at < count; ++at) {
-        const [size, tableLeft, tableTop, uprightLeft, uprightTop] =
-            HEAP32.subarray((numbers >> 2) + 5 * at, (numbers >> 2) + 5 * at + 5);
-        const name = UTF8ToString(names, size);
-        names += size;
-        table.places.set(name, {left: tableLeft, top: tableTop});
-        upright.places.set(name, {left: uprightLeft, top: uprightTop});
-    }
-    TarvoPage.addArrangements(window, {table, upright});
+EM_JS(void, tarvoAddUprightArrangement, (int window, int width, int height), {
+    TarvoPage.addUprightArrangement(window, width, height);
+});
+EM_JS(void, tarvoPlaceUpright, (int window, const char* control, std::size_t controlSize, int left, int top), {
+    TarvoPage.placeUpright(window, UTF8ToString(control, controlSize), left, top);
 });
 EM_JS(void, tarvoSetLabel, (int window, const char* name, std::size_t nameSize, const char16_t* caption,
                             std::size_t captionSize, const double* lines, std::size_t lineCount, const char* spoken,
@@ -149,17 +140,14 @@ void addButton(int window, std::string_view name, std::string_view caption, Box 
                    box.height, font.data(), font.size(), focusOrder);
 }
 
-void addUprightArrangement(int window, Box table, Box upright, std::span<const Placement> placements)
+void addUprightArrangement(int window, Box client)
 {
-    std::string names;
-    std::vector<int> numbers;
-    for (const Placement& placement : placements) {
-        names.append(placement.name);
-        numbers.insert(numbers.end(), {int(placement.name.size()), placement.tableLeft, placement.tableTop,
-                                       placement.uprightLeft, placement.uprightTop});
-    }
-    tarvoAddUprightArrangement(window, table.width, table.height, upright.width, upright.height, names.data(),
-                               numbers.data(), placements.size());
+    tarvoAddUprightArrangement(window, client.width, client.height);
+}
+
+void placeUpright(int window, std::string_view control, int left, int top)
+{
+    tarvoPlaceUpright(window, control.data(), control.size(), left, top);
 }
 
 void setLabel(int window, std::string_view name, std::u16string_view caption, std::span<const CaptionLine> lines,

@@ -36,18 +36,11 @@ void addTextBox(int window, std::string_view name, std::string_view text, Box bo
 void addButton(int window, std::string_view name, std::string_view caption, Box box, std::string_view font,
                int focusOrder);
 
-// A control's top-left corner in each of its window's arrangements.
-struct Placement {
-    std::string_view name;
-    int tableLeft = 0;  // CSS pixels
-    int tableTop = 0;
-    int uprightLeft = 0;
-    int uprightTop = 0;
-};
-
-// A window that has an upright arrangement beside its table's, to switch to
-// where the viewport is taller than wide.
-void addUprightArrangement(int window, Box table, Box upright, std::span<const Placement> placements);
+// Gives a window, once its controls are added, an upright arrangement beside
+// its table's, to switch to where the viewport is taller than wide: its
+// client area, and where each control stands in it.
+void addUprightArrangement(int window, Box client);
+void placeUpright(int window, std::string_view control, int left, int top);
 
 // Draws `caption`'s laid-out lines; `spoken` is what a screen reader hears of
 // the label, `tooltip` what hovering shows (nothing when empty).

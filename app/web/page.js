@@ -429,10 +429,15 @@ const TarvoPage = (() => {
         made.addEventListener('click', () => dispatch('tarvo_clicked', id, button.name));
     }
 
-    // A window that has more than its table's arrangement: each arrangement's
-    // client size, and each control's top-left corner in it.
-    function addArrangements(id, arrangements) {
-        windows.get(id).arrangements = arrangements;
+    // Once a window's controls are there: their places now are the table's.
+    function addUprightArrangement(id, width, height) {
+        const win = windows.get(id);
+        win.controls.forEach((record, name) => win.arrangements.table.places.set(name, {left: record.left, top: record.top}));
+        win.arrangements.upright = {width, height, places: new Map()};
+    }
+
+    function placeUpright(id, name, left, top) {
+        windows.get(id).arrangements.upright.places.set(name, {left, top});
     }
 
     // ---- The boxes' limit. Typing, pasting, dropping and the replacements of
@@ -690,8 +695,8 @@ const TarvoPage = (() => {
     }
 
     return {
-        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addArrangements, setLabel, measure,
-        control, setText,
+        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addUprightArrangement, placeUpright,
+        setLabel, measure, control, setText,
         focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,

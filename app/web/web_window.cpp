@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
-#include <vector>
 
 namespace app::web {
 namespace {
@@ -48,23 +47,6 @@ std::string cssColour(const std::optional<Rgb>& colour)
         return {};
     return "rgb(" + std::to_string(colour->red) + "," + std::to_string(colour->green) + "," +
            std::to_string(colour->blue) + ")";
-}
-
-void addUprightArrangement(int window, const WindowDescription& description)
-{
-    const Arrangement& upright = *description.upright;
-    if (!arrangesEachControlOnce(description.controls, upright))
-        throw std::invalid_argument(std::string(description.name) +
-                                    "'s upright arrangement misses or repeats a control");
-    std::vector<page::Placement> placements;
-    for (const ControlDescription& control : description.controls) {
-        const auto move = std::find_if(upright.moves.begin(), upright.moves.end(),
-                                       [&control](const ControlMove& each) { return each.name == control.name; });
-        placements.push_back({control.name, pixels(control.left), pixels(control.top),
-                              pixels(control.left + move->by.right), pixels(control.top + move->by.down)});
-    }
-    page::addUprightArrangement(window, {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)},
-                                {0, 0, pixels(upright.clientWidth), pixels(upright.clientHeight)}, placements);
 }
 
 }  // namespace
@@ -106,8 +88,14 @@ void WebWindow::addControls()
             break;
         }
     }
-    if (description_.upright)
-        addUprightArrangement(id_, description_);
+    if (description_.upright) {
+        const Arrangement& upright = *description_.upright;
+        page::addUprightArrangement(id_, {0, 0, pixels(upright.clientWidth), pixels(upright.clientHeight)});
+        for (const ControlMove& move : upright.moves) {
+            const ControlDescription& moved = control(move.name);
+            page::placeUpright(id_, move.name, pixels(moved.left + move.by.right), pixels(moved.top + move.by.down));
+        }
+    }
 }
 
 WebWindow::~WebWindow()
