@@ -9,11 +9,6 @@
 
 namespace {
 
-using tests::PrintTo;
-
-constexpr std::array controls{app::ControlDescription{.name = "A", .left = 0, .top = 0, .width = 100, .height = 50},
-                              app::ControlDescription{.name = "B", .left = 200, .top = 0, .width = 100, .height = 50}};
-
 struct Moves {
     const char* name;
     std::vector<app::ControlMove> moves;
@@ -24,17 +19,19 @@ class UprightArrangement : public testing::TestWithParam<Moves> {};
 
 TEST_P(UprightArrangement, MovesEachControlOnceInsideItsClientArea)
 {
-    const app::Arrangement arrangement{.clientWidth = 100, .clientHeight = 100, .moves = GetParam().moves};
-    EXPECT_EQ(app::arrangesEachControlOnce(controls, arrangement), GetParam().accepted);
+    constexpr std::array controls{app::ControlDescription{.name = "A", .width = 100, .height = 50},
+                                  app::ControlDescription{.name = "B", .left = 200, .width = 100, .height = 50}};
+    EXPECT_EQ(
+        app::arrangesEachControlOnce(controls, {.clientWidth = 100, .clientHeight = 100, .moves = GetParam().moves}),
+        GetParam().accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, UprightArrangement,
-    testing::Values(Moves{"stacked", {{"A", {}}, {"B", {-200, 50}}}, true},
-                    Moves{"one_left_where_it_was", {{"A", {}}, {"B", {}}}, false},
-                    Moves{"one_moved_off_the_top", {{"A", {0, -1}}, {"B", {-200, 50}}}, false},
-                    Moves{"one_past_the_bottom", {{"A", {}}, {"B", {-200, 51}}}, false},
-                    Moves{"a_stranger", {{"A", {}}, {"C", {-200, 50}}}, false}),
-    tests::caseName);
+INSTANTIATE_TEST_SUITE_P(Tables, UprightArrangement,
+                         testing::Values(Moves{"stacked", {{"A", {}}, {"B", {-200, 50}}}, true},
+                                         Moves{"one_left_where_it_was", {{"A", {}}, {"B", {}}}, false},
+                                         Moves{"one_moved_off_the_top", {{"A", {0, -1}}, {"B", {-200, 50}}}, false},
+                                         Moves{"one_past_the_bottom", {{"A", {}}, {"B", {-200, 51}}}, false},
+                                         Moves{"a_stranger", {{"A", {}}, {"C", {-200, 50}}}, false}),
+                         tests::caseName);
 
 }  // namespace

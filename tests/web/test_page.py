@@ -323,26 +323,23 @@ class OnAPhone(PageTest):
         self.assertEqual(button.value_of_css_property('background-color'), idle)
 
 
-# Viewports as (width, height, device pixels per CSS pixel, a phone's), and
-# the main window's least scale there. All of it is in view and nothing scrolls.
+# Viewports (width, height, device pixels per CSS pixel, a phone's) that show the whole window, at least so large.
 FITTED = {'phone_upright': ((360, 640, 2, True), 0.75), 'tall_phone_upright': ((390, 844, 3, True), 0.8),
           'phone_turned': ((640, 360, 2, True), 0.9), 'short_landscape': ((900, 260, 1, False), 0.7)}
 
 
 class Viewports(PageTest):
     def emulate(self, width, height, density, phone):
-        screen = (width, height) if phone else (1366, 768)
-        self.page.browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-            'width': width, 'height': height, 'deviceScaleFactor': density, 'mobile': phone,
-            'screenWidth': screen[0], 'screenHeight': screen[1]})
-        self.page.browser.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': phone})
+        screen, cdp = (width, height) if phone else (1366, 768), self.page.browser.execute_cdp_cmd
+        cdp('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height, 'deviceScaleFactor': density,
+                                                   'mobile': phone, 'screenWidth': screen[0], 'screenHeight': screen[1]})
+        cdp('Emulation.setTouchEmulationEnabled', {'enabled': phone})
         wait_until(lambda: self.page.js('return [innerWidth, innerHeight]') == [width, height])
         self.page.browser.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
 
     def drawn(self, name='Form1'):  # the window's left, top, right, bottom and scale
         return self.page.js("""const w = document.querySelector(`[data-name="${arguments[0]}"].tarvo-shown`);
-            const r = w.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom, r.width / w.offsetWidth];""",
-                            name)
+            const r = w.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom, r.width / w.offsetWidth];""", name)
 
     def assertInView(self, rect):
         width, height = self.page.js('return [innerWidth, innerHeight]')
@@ -356,12 +353,11 @@ class Viewports(PageTest):
                 self.assertInView(rect)
                 self.assertGreaterEqual(rect[4], least)
                 self.assertEqual(self.page.js("""const s = arguments[0].getBoundingClientRect(), l = arguments[1];
-                    const r = l.getBoundingClientRect(), k = l.width / r.width;
-                    return [...l.getContext('2d').getImageData((s.left + 2 - r.left) * k, (s.top + 2 - r.top) * k, 1, 1).data];""",
+                    const r = l.getBoundingClientRect(), k = l.width / r.width, d = document.querySelector('.tarvo-desktop');
+                    return [...l.getContext('2d').getImageData((s.left + 2 - r.left) * k, (s.top + 2 - r.top) * k, 1, 1).data,
+                            d.scrollWidth - d.clientWidth, d.scrollHeight - d.clientHeight];""",
                     self.page.control('Label5'), self.page.control('Label5').find_element('xpath', '..//canvas')),
-                    [0, 255, 255, 255], 'x1 painted where its slot is')
-                self.assertEqual(self.page.js("const d = document.querySelector('.tarvo-desktop');"
-                                              "return [d.scrollWidth - d.clientWidth, d.scrollHeight - d.clientHeight]"), [0, 0])
+                    [0, 255, 255, 255, 0, 0], "the x1 slot's colour where it stands, and nothing to scroll to")
 
     def test_zoom_enlarges_and_the_page_scrolls_to_what_it_no_longer_shows(self):
         for zoom in (1.5, 2, 3, 4):  # on a 1366 × 768 screen
@@ -377,23 +373,20 @@ class Viewports(PageTest):
     def test_every_control_takes_a_touch_around_its_centre(self):
         self.emulate(*FITTED['phone_upright'][0])
         for name in TABLES['focusChain']:
-            hit = self.page.js("""const r = arguments[0].getBoundingClientRect(), x = r.left + r.width / 2, y = r.top + r.height / 2;
-                return [[-12, -12], [12, -12], [-12, 12], [12, 12], [0, -12], [0, 12], [-12, 0], [12, 0]].filter(([dx, dy]) =>
-                    !arguments[0].contains(document.elementFromPoint(x + dx * 0.99, y + dy * 0.99)));""",
-                               self.page.control(name))
-            self.assertEqual(hit, [], name)
+            missed = self.page.js("""const r = arguments[0].getBoundingClientRect(), x = r.left + r.width / 2, y = r.top + r.height / 2;
+                return [[-1, -1], [1, -1], [-1, 1], [1, 1]].filter(([dx, dy]) =>
+                    !arguments[0].contains(document.elementFromPoint(x + 11.9 * dx, y + 11.9 * dy)));""", self.page.control(name))
+            self.assertEqual(missed, [], name)
 
     def test_help_and_about_fit_a_phone_at_full_size_and_stay_when_it_turns(self):
         self.emulate(*FITTED['phone_upright'][0])
         for name, button in (('Form2', 'Command2'), ('Form3', 'Command4')):
             self.page.click(button)
-            rect = self.drawn(name)
-            self.assertInView(rect)
-            self.assertEqual(rect[4], 1, 'their 9-point text at 12 px')
-        title_bar = self.page.browser.find_element('css selector', '[data-name="Form3"] .tarvo-title span')
-        corner = self.page.js('const r = arguments[0].getBoundingClientRect();'
-                              'return [innerWidth - 2 - r.left - r.width / 2, innerHeight - 2 - r.top - r.height / 2]', title_bar)
-        ActionChains(self.page.browser).drag_and_drop_by_offset(title_bar, *corner).perform()
+            self.assertInView(self.drawn(name))
+            self.assertEqual(self.drawn(name)[4], 1, 'their 9-point text at 12 px')
+        bar = self.page.browser.find_element('css selector', '[data-name="Form3"] .tarvo-title span')
+        ActionChains(self.page.browser).drag_and_drop_by_offset(bar, *self.page.js(
+            'const r = arguments[0].getBoundingClientRect(); return [innerWidth - 2 - r.right, innerHeight - 2 - r.bottom]', bar)).perform()
         self.emulate(*FITTED['phone_turned'][0])
         self.assertInView(self.drawn('Form3'))
 
