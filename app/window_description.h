@@ -55,12 +55,34 @@ struct ControlDescription {
     bool drawnOnly = false;                    // labels: ink that says nothing aloud, hidden from screen readers
 };
 
+// How far a control moves in another arrangement of its window, in twips.
+struct Offset {
+    int right = 0;
+    int down = 0;
+};
+
+struct ControlMove {
+    std::string_view name{};
+    Offset by{};
+};
+
+// The same controls, moved in blocks into a client area of another size;
+// sizes, and so captions' lines, stay the table's.
+struct Arrangement {
+    int clientWidth = 0;  // twips
+    int clientHeight = 0;
+    std::span<const ControlMove> moves{};  // one per control
+};
+
 struct WindowDescription {
     std::string_view name{};     // the window's identity for its single instance
     std::string_view caption{};  // the title bar's text
     int clientWidth = 0;         // twips; the window is fixed at this size
     int clientHeight = 0;
     std::span<const ControlDescription> controls{};  // stacked in this order, labels beneath the rest
+    // For a screen taller than wide, where the table's arrangement would be
+    // drawn too small: the page's alone; the desktop programs keep the table's.
+    std::optional<Arrangement> upright{};
 };
 
 // A window that only says something: no control takes the focus. A screen
@@ -85,6 +107,30 @@ constexpr bool hasUniqueNonEmptyNames(std::span<const ControlDescription> contro
             if (controls[j].name == controls[i].name)
                 return false;
         }
+    }
+    return true;
+}
+
+// Whether `arrangement` moves each control exactly once and keeps every moved
+// control inside its client area: tables check it when they compile.
+constexpr bool arrangesEachControlOnce(std::span<const ControlDescription> controls, const Arrangement& arrangement)
+{
+    if (arrangement.moves.size() != controls.size())
+        return false;
+    for (const ControlDescription& control : controls) {
+        int found = 0;
+        for (const ControlMove& move : arrangement.moves) {
+            if (move.name != control.name)
+                continue;
+            ++found;
+            const int left = control.left + move.by.right;
+            const int top = control.top + move.by.down;
+            if (left < 0 || top < 0 || left + control.width > arrangement.clientWidth ||
+                top + control.height > arrangement.clientHeight)
+                return false;
+        }
+        if (found != 1)
+            return false;
     }
     return true;
 }

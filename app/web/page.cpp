@@ -41,6 +41,12 @@ EM_JS(void, tarvoAddButton, (int window, const char* name, std::size_t nameSize,
     TarvoPage.addButton(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), left,
                                  top, width, height, font: UTF8ToString(font, fontSize), order});
 });
+EM_JS(void, tarvoAddUprightArrangement, (int window, int width, int height), {
+    TarvoPage.addUprightArrangement(window, width, height);
+});
+EM_JS(void, tarvoPlaceUpright, (int window, const char* control, std::size_t controlSize, int left, int top), {
+    TarvoPage.placeUpright(window, UTF8ToString(control, controlSize), left, top);
+});
 EM_JS(void, tarvoSetLabel, (int window, const char* name, std::size_t nameSize, const char16_t* caption,
                             std::size_t captionSize, const double* lines, std::size_t lineCount, const char* spoken,
                             std::size_t spokenSize, const char16_t* tooltip, std::size_t tooltipSize), {
@@ -132,6 +138,16 @@ void addButton(int window, std::string_view name, std::string_view caption, Box 
 {
     tarvoAddButton(window, name.data(), name.size(), caption.data(), caption.size(), box.left, box.top, box.width,
                    box.height, font.data(), font.size(), focusOrder);
+}
+
+void addUprightArrangement(int window, Box client)
+{
+    tarvoAddUprightArrangement(window, client.width, client.height);
+}
+
+void placeUpright(int window, std::string_view control, int left, int top)
+{
+    tarvoPlaceUpright(window, control.data(), control.size(), left, top);
 }
 
 void setLabel(int window, std::string_view name, std::u16string_view caption, std::span<const CaptionLine> lines,

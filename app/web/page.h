@@ -36,6 +36,12 @@ void addTextBox(int window, std::string_view name, std::string_view text, Box bo
 void addButton(int window, std::string_view name, std::string_view caption, Box box, std::string_view font,
                int focusOrder);
 
+// Gives a window, once its controls are added, an upright arrangement beside
+// its table's, to switch to where the viewport is taller than wide: its
+// client area, and where each control stands in it.
+void addUprightArrangement(int window, Box client);
+void placeUpright(int window, std::string_view control, int left, int top);
+
 // Draws `caption`'s laid-out lines; `spoken` is what a screen reader hears of
 // the label, `tooltip` what hovering shows (nothing when empty).
 void setLabel(int window, std::string_view name, std::u16string_view caption, std::span<const CaptionLine> lines,

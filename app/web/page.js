@@ -7,10 +7,8 @@
 // Bundled into the module's script (--pre-js): `Module` is the module.
 
 const TarvoPage = (() => {
-    const margin = 8;  // CSS pixels kept free around the main window
     const windows = new Map();  // by the id the C++ window gave itself
     let mainWindow = null;  // the first window made: the program's own
-    let scale = 1;  // every window drawn at this size, so that the main window fits
     let frontZ = 1;
     let busy = false;  // a handler runs, or waits for a modal box
     const measuring = document.createElement('canvas').getContext('2d');
@@ -90,29 +88,63 @@ const TarvoPage = (() => {
         return Math.max(low, Math.min(value, high));
     }
 
-    // Keeps a window within the viewport's width, and its title bar, by which
-    // it moves, within its height.
-    function position(win, left, top) {
-        const width = win.root.offsetWidth * scale;
-        const grip = (win.titleBar || win.root).offsetHeight * scale;
-        win.left = clamp(left, 0, Math.max(0, innerWidth - width));
-        win.top = clamp(top, 0, Math.max(0, innerHeight - grip));
-        win.root.style.transform = `translate(${win.left}px, ${win.top}px) scale(${scale})`;
+    function moveTo(win, left, top) {
+        win.left = left;
+        win.top = top;
+        win.root.style.transform = `translate(${left}px, ${top}px) scale(${win.scale})`;
+    }
+
+    // Keeps a window within the visible part of the page: across, all of it
+    // that fits; down, all of it that fits where `whole`, else its title bar,
+    // by which it moves.
+    function position(win, left, top, whole) {
+        const view = desktop();
+        const width = win.root.offsetWidth * win.scale;
+        const height = (whole ? win.root : win.titleBar || win.root).offsetHeight * win.scale;
+        moveTo(win, clamp(left, view.scrollLeft, view.scrollLeft + Math.max(0, view.clientWidth - width)),
+               clamp(top, view.scrollTop, view.scrollTop + Math.max(0, view.clientHeight - height)));
+    }
+
+    function setScale(win, scale) {
+        win.scale = scale;
+        win.root.style.setProperty('--tarvo-scale', String(scale));
+    }
+
+    // Moves the controls to the window's arrangement of that name.
+    function arrange(win, name) {
+        const chosen = win.arrangements[name];
+        win.size = {width: chosen.width, height: chosen.height};
+        place(win.client, 0, 0, chosen.width, chosen.height);
+        place(win.layer, 0, 0, chosen.width, chosen.height);
+        chosen.places.forEach((corner, control) => {
+            const record = win.controls.get(control);
+            Object.assign(record, corner);
+            Object.assign(record.element.style, {left: `${corner.left}px`, top: `${corner.top}px`});
+        });
     }
 
     function layOutPage() {
         if (!mainWindow)
             return;
-        const width = mainWindow.root.offsetWidth;
-        const height = mainWindow.root.offsetHeight;
-        scale = Math.min(1, (innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
-        document.documentElement.style.setProperty('--tarvo-scale', String(scale));
-        position(mainWindow, (innerWidth - width * scale) / 2, (innerHeight - height * scale) / 2);
+        const chosen = TarvoLayout.mainWindow(mainWindow.arrangements);
+        arrange(mainWindow, chosen.name);
+        setScale(mainWindow, chosen.scale);
+        const corner = TarvoLayout.centred(mainWindow.root.offsetWidth * chosen.scale,
+                                           mainWindow.root.offsetHeight * chosen.scale);
+        moveTo(mainWindow, corner.left, corner.top);
         for (const win of windows.values()) {
-            if (win !== mainWindow)
-                position(win, win.left, win.top);
+            if (win !== mainWindow) {
+                setScale(win, TarvoLayout.fit(win.size));
+                position(win, win.left, win.top, true);
+            }
             paint(win);
         }
+        TarvoLayout.laidOut();
+    }
+
+    function viewportChanged() {
+        if (!TarvoLayout.keyboardOnly())
+            layOutPage();
     }
 
     function dragByTitleBar(win, titleBar) {
@@ -121,7 +153,7 @@ const TarvoPage = (() => {
                 return;
             titleBar.setPointerCapture(down.pointerId);
             const from = {x: down.clientX - win.left, y: down.clientY - win.top};
-            const move = event => position(win, event.clientX - from.x, event.clientY - from.y);
+            const move = event => position(win, event.clientX - from.x, event.clientY - from.y, false);
             titleBar.addEventListener('pointermove', move);
             titleBar.addEventListener('lostpointercapture', () => titleBar.removeEventListener('pointermove', move),
                                       {once: true});
@@ -149,7 +181,8 @@ const TarvoPage = (() => {
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
         root.dataset.name = described.name;
         // controls: a record per control, by its table name, in table order.
-        const win = {id, root, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
+        const win = {id, root, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
+                     arrangements: {table: {width: described.width, height: described.height, places: new Map()}}};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
@@ -191,7 +224,7 @@ const TarvoPage = (() => {
         windows.set(id, win);
         if (!mainWindow) {
             mainWindow = win;
-            addEventListener('resize', layOutPage);
+            addEventListener('resize', viewportChanged);
             watchDensity();
             // New system colours paint the label layers again.
             for (const query of ['(forced-colors: active)', '(prefers-color-scheme: dark)'])
@@ -203,7 +236,7 @@ const TarvoPage = (() => {
     // layer is painted afresh and the query is made again for the new one.
     function watchDensity() {
         matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
-            layOutPage();
+            viewportChanged();
             watchDensity();
         }, {once: true});
     }
@@ -239,8 +272,9 @@ const TarvoPage = (() => {
             layOutPage();
         } else if (first) {
             // Cascaded from the main window's corner, a step further for each open one.
-            const step = 32 * scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
-            position(win, mainWindow.left + step, mainWindow.top + step);
+            setScale(win, TarvoLayout.fit(win.size));
+            const step = 32 * win.scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
+            position(win, mainWindow.left + step, mainWindow.top + step, true);
             paint(win);
         }
         if (win === mainWindow) {
@@ -398,6 +432,17 @@ const TarvoPage = (() => {
         made.addEventListener('click', () => dispatch('tarvo_clicked', id, button.name));
     }
 
+    // Once a window's controls are there: their places now are the table's.
+    function addUprightArrangement(id, width, height) {
+        const win = windows.get(id);
+        win.controls.forEach((record, name) => win.arrangements.table.places.set(name, {left: record.left, top: record.top}));
+        win.arrangements.upright = {width, height, places: new Map()};
+    }
+
+    function placeUpright(id, name, left, top) {
+        windows.get(id).arrangements.upright.places.set(name, {left, top});
+    }
+
     // ---- The boxes' limit. Typing, pasting, dropping and the replacements of
     // spelling help arrive as beforeinput, which a refusal cancels whole; the
     // part that fits goes in as an edit of its own. An input method's
@@ -514,7 +559,7 @@ const TarvoPage = (() => {
 
     function paint(win) {
         const canvas = win.layer;
-        const density = devicePixelRatio * scale;
+        const density = devicePixelRatio * win.scale;
         canvas.width = Math.round(win.size.width * density);
         canvas.height = Math.round(win.size.height * density);
         const context = canvas.getContext('2d');
@@ -656,7 +701,8 @@ const TarvoPage = (() => {
     }
 
     return {
-        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, setLabel, measure, control, setText,
+        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addUprightArrangement, placeUpright,
+        setLabel, measure, control, setText,
         focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,

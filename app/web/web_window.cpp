@@ -88,6 +88,14 @@ void WebWindow::addControls()
             break;
         }
     }
+    if (description_.upright) {
+        const Arrangement& upright = *description_.upright;
+        page::addUprightArrangement(id_, {0, 0, pixels(upright.clientWidth), pixels(upright.clientHeight)});
+        for (const ControlMove& move : upright.moves) {
+            const ControlDescription& moved = control(move.name);
+            page::placeUpright(id_, move.name, pixels(moved.left + move.by.right), pixels(moved.top + move.by.down));
+        }
+    }
 }
 
 WebWindow::~WebWindow()

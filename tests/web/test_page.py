@@ -459,6 +459,81 @@ class OnAPhone(PageTest):
         self.assertEqual(button.value_of_css_property('background-color'), idle)
 
 
+# Viewports (width, height, device pixels per CSS pixel, a phone's) that show the whole window, at least so large.
+FITTED = {'phone_upright': ((360, 640, 2, True), 0.75), 'tall_phone_upright': ((390, 844, 3, True), 0.8),
+          'phone_turned': ((640, 360, 2, True), 0.9), 'short_landscape': ((900, 260, 1, False), 0.7)}
+
+
+class Viewports(PageTest):
+    def emulate(self, width, height, density, phone):
+        screen, cdp = (width, height) if phone else (1366, 768), self.page.browser.execute_cdp_cmd
+        cdp('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height, 'deviceScaleFactor': density,
+                                                   'mobile': phone, 'screenWidth': screen[0], 'screenHeight': screen[1]})
+        cdp('Emulation.setTouchEmulationEnabled', {'enabled': phone})
+        wait_until(lambda: self.page.js('return [innerWidth, innerHeight]') == [width, height])
+        self.page.browser.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
+
+    def drawn(self, name='Form1'):  # the window's left, top, right, bottom and scale
+        return self.page.js("""const w = document.querySelector(`[data-name="${arguments[0]}"].tarvo-shown`);
+            const r = w.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom, r.width / w.offsetWidth];""", name)
+
+    def assertInView(self, rect):
+        width, height = self.page.js('return [innerWidth, innerHeight]')
+        self.assertTrue(0 <= rect[0] and rect[2] <= width and 0 <= rect[1] and rect[3] <= height, rect)
+
+    def test_a_small_screen_fits_the_whole_window_upright_where_the_screen_is(self):
+        for name, (viewport, least) in FITTED.items():
+            with self.subTest(name):
+                self.emulate(*viewport)
+                rect = self.drawn()
+                self.assertInView(rect)
+                self.assertGreaterEqual(rect[4], least)
+                self.assertEqual(self.page.js("""const s = arguments[0].getBoundingClientRect(), l = arguments[1];
+                    const r = l.getBoundingClientRect(), k = l.width / r.width, d = document.querySelector('.tarvo-desktop');
+                    return [...l.getContext('2d').getImageData((s.left + 2 - r.left) * k, (s.top + 2 - r.top) * k, 1, 1).data,
+                            d.scrollWidth - d.clientWidth, d.scrollHeight - d.clientHeight];""",
+                    self.page.control('Label5'), self.page.control('Label5').find_element('xpath', '..//canvas')),
+                    [0, 255, 255, 255, 0, 0], "the x1 slot's colour where it stands, and nothing to scroll to")
+
+    def test_zoom_enlarges_and_the_page_scrolls_to_what_it_no_longer_shows(self):
+        for zoom in (1.5, 2, 3, 4):  # on a 1366 × 768 screen
+            with self.subTest(zoom):
+                self.emulate(round(1366 / zoom), round(768 / zoom), zoom, False)
+                left, top, _, _, scale = self.drawn()
+                self.assertAlmostEqual(scale, 1, places=3, msg='drawn at the zoom times its size')
+                self.assertGreaterEqual(min(left, top), 0)
+                self.page.js("const d = document.querySelector('.tarvo-desktop'); d.scrollTo(d.scrollWidth, d.scrollHeight)")
+                self.assertInView([0, 0] + self.drawn()[2:4])
+                self.page.js("document.querySelector('.tarvo-desktop').scrollTo(0, 0)")
+
+    def test_every_control_takes_a_touch_around_its_centre(self):
+        self.emulate(*FITTED['phone_upright'][0])
+        for name in TABLES['focusChain']:
+            missed = self.page.js("""const r = arguments[0].getBoundingClientRect(), x = r.left + r.width / 2, y = r.top + r.height / 2;
+                return [[-1, -1], [1, -1], [-1, 1], [1, 1]].filter(([dx, dy]) =>
+                    !arguments[0].contains(document.elementFromPoint(x + 11.9 * dx, y + 11.9 * dy)));""", self.page.control(name))
+            self.assertEqual(missed, [], name)
+
+    def test_help_and_about_fit_a_phone_at_full_size_and_stay_when_it_turns(self):
+        self.emulate(*FITTED['phone_upright'][0])
+        for name, button in (('Form2', 'Command2'), ('Form3', 'Command4')):
+            self.page.click(button)
+            self.assertInView(self.drawn(name))
+            self.assertEqual(self.drawn(name)[4], 1, 'their 9-point text at 12 px')
+        bar = self.page.browser.find_element('css selector', '[data-name="Form3"] .tarvo-title span')
+        ActionChains(self.page.browser).drag_and_drop_by_offset(bar, *self.page.js(
+            'const r = arguments[0].getBoundingClientRect(); return [innerWidth - 2 - r.right, innerHeight - 2 - r.bottom]', bar)).perform()
+        self.emulate(*FITTED['phone_turned'][0])
+        self.assertInView(self.drawn('Form3'))
+
+    def test_the_on_screen_keyboard_leaves_the_window_its_size(self):
+        self.emulate(*FITTED['phone_upright'][0])
+        self.page.click('Text2')
+        before = self.drawn()
+        self.emulate(360, 300, 2, True)
+        self.assertEqual(self.drawn(), before)
+
+
 class Offline(PageTest):
     def test_after_one_visit_the_page_starts_without_the_network(self):
         self.assertEqual(self.page.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'], [])

@@ -2,6 +2,7 @@
 
 #include <app/control_refs.h>
 #include <app/window_description.h>
+#include <ui/main/form1_upright.h>
 
 #include <array>
 
@@ -168,8 +169,13 @@ inline constexpr auto form1Controls = std::to_array<app::ControlDescription>({
 // clang-format on
 static_assert(app::hasUniqueNonEmptyNames(form1Controls));
 
-inline constexpr app::WindowDescription form1Description{
-    .name = "Form1", .caption = "Tarvo", .clientWidth = 9150, .clientHeight = 4785, .controls = form1Controls};
+inline constexpr app::WindowDescription form1Description{.name = "Form1",
+                                                         .caption = "Tarvo",
+                                                         .clientWidth = 9150,
+                                                         .clientHeight = 4785,
+                                                         .controls = form1Controls,
+                                                         .upright = form1Upright};
+static_assert(app::arrangesEachControlOnce(form1Controls, form1Upright));
 
 // The controls by name. A name the table lacks, or of another kind, does not compile.
 namespace form1 {
