@@ -21,8 +21,8 @@ struct Box {
 
 void setDefaultFont(std::string_view css);
 
-void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice,
-                  std::string_view noticeText);
+// A notice is a dialog that its labels describe.
+void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice);
 void destroyWindow(int window);
 void showWindow(int window);
 
@@ -33,6 +33,9 @@ void addTextBox(int window, std::string_view name, std::string_view text, Box bo
                 int focusOrder, std::string_view accessibleName, std::string_view description);
 void addButton(int window, std::string_view name, std::string_view caption, Box box, std::string_view font,
                int focusOrder);
+
+// Puts the window's controls in the order a screen reader reads them.
+void setReadingOrder(int window, std::span<const std::string_view> names);
 
 // Draws `caption`'s laid-out lines; `spoken` is what a screen reader hears of
 // the label, `tooltip` what hovering shows (nothing when empty).

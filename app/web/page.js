@@ -127,10 +127,10 @@ const TarvoPage = (() => {
         });
     }
 
-    function createWindow(id, name, caption, width, height, notice, noticeText) {
+    function createWindow(id, name, caption, width, height, notice) {
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
         root.dataset.name = name;
-        const win = {id, root, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
+        const win = {id, root, notice, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
@@ -145,10 +145,6 @@ const TarvoPage = (() => {
             close.textContent = '×';
             close.setAttribute('aria-label', '关闭');
             close.addEventListener('click', () => dispatch('tarvo_closed', id));
-            const description = element('div', 'tarvo-hidden', root);
-            description.id = `tarvo-text-${id}`;
-            description.textContent = noticeText;
-            root.setAttribute('aria-describedby', description.id);
             win.focusOrder.push(close);
             dragByTitleBar(win, titleBar);
             win.titleBar = titleBar;
@@ -201,9 +197,12 @@ const TarvoPage = (() => {
         if (win === mainWindow) {
             layOutPage();
         } else if (first) {
-            // Cascaded from the main window's corner, a step further for each open one.
+            // Beside the main window where the viewport has room, hiding none of
+            // its controls, else from its corner; a step further for each open one.
             const step = 32 * scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
-            position(win, mainWindow.left + step, mainWindow.top + step);
+            const beside = mainWindow.left + mainWindow.root.offsetWidth * scale + margin;
+            const left = beside + win.root.offsetWidth * scale <= innerWidth - margin ? beside : mainWindow.left;
+            position(win, left + step, mainWindow.top + step);
             paint(win);
         }
         if (win === mainWindow) {
@@ -227,6 +226,19 @@ const TarvoPage = (() => {
         control.tarvoOrder = order;
         win.focusOrder.push(control);
         win.focusOrder.sort((one, other) => one.tarvoOrder - other.tarvoOrder);
+    }
+
+    // Screen readers follow the elements, so they go in the window's reading
+    // order; their z-index keeps the table's stacking, labels beneath the rest.
+    function setReadingOrder(id, names) {
+        const win = windows.get(id);
+        const stacked = [...win.controls.values()];
+        const isLabel = control => control.classList.contains('tarvo-label');
+        [...stacked.filter(isLabel), ...stacked.filter(control => !isLabel(control))].forEach((control, index) => {
+            control.style.zIndex = String(index + 1);
+        });
+        for (const name of names)
+            win.client.append(win.controls.get(name));
     }
 
     // A slot's context menu copies its whole caption, the part cut off too.
@@ -271,6 +283,12 @@ const TarvoPage = (() => {
             label.setAttribute('aria-hidden', 'true');
         else
             element('span', 'tarvo-hidden', label);
+        if (win.notice) {
+            // Its labels hold a notice's text, once: they describe the dialog too.
+            label.id = `tarvo-text-${id}-${name}`;
+            const described = win.root.getAttribute('aria-describedby');
+            win.root.setAttribute('aria-describedby', described ? `${described} ${label.id}` : label.id);
+        }
         const state = {label, name, left, top, width, height, font, em, background, caption: '', lines: []};
         win.labels.push(state);
         win.controls.set(name, label);
@@ -513,7 +531,8 @@ const TarvoPage = (() => {
     }
 
     return {
-        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, setLabel, measure, control,
+        createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, setReadingOrder, setLabel, measure,
+        control,
         focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits.
         isBusy: () => busy,
