@@ -209,8 +209,11 @@ const TarvoPage = (() => {
             const first = focusables(win)[0];
             if (first) {
                 first.focus();
+                // Selected from its end back to its start: Orca, finding the caret at
+                // the start of the page's first box as the page loads, stays in it in
+                // focus mode, where typing goes into the box, instead of reading aloud.
                 if (first.tagName === 'INPUT')
-                    first.select();
+                    first.setSelectionRange(0, first.value.length, 'backward');
             }
             performance.mark('tarvo-ready');  // handlers run from here on: what bench/web/run waits for
         } else {
@@ -302,6 +305,7 @@ const TarvoPage = (() => {
         const box = element('input', 'tarvo-box', win.client);
         place(box, left, top, width, height);
         Object.assign(box, {type: 'text', value: text, autocomplete: 'off', spellcheck: false});
+        box.setSelectionRange(0, 0);  // where Orca looks for the caret while the page loads (see showWindow)
         // Coefficients may be written 2e3 or &HFF: the full keyboard, minus sign and all.
         box.setAttribute('autocapitalize', 'off');
         box.setAttribute('autocorrect', 'off');
@@ -462,10 +466,19 @@ const TarvoPage = (() => {
     }
 
     // ---- Modal boxes: over the whole page, answered by a button, Escape or the
-    // close button (the answer `escape`).
+    // close button (the answer `escape`). An alert dialog, which a screen reader
+    // reads whole as it opens. Once answered, the box stays a moment, unseen:
+    // the focus goes back to the page while its button still exists, else Orca
+    // takes the button for dead and says nothing of the focus's return.
+
+    const answeredBoxStays = 1000;  // ms
 
     function modalBox(title, text, buttons, escape, icon) {
+        // The page beneath leaves the accessibility tree while the box is open;
+        // back again, a live region that still held words would say them anew.
+        liveRegion.replaceChildren();
         const box = element('dialog', 'tarvo-modal', document.body);
+        box.setAttribute('role', 'alertdialog');
         const titleBar = element('div', 'tarvo-title', box);
         const heading = element('span', null, titleBar);
         heading.id = 'tarvo-modal-title';
@@ -487,7 +500,10 @@ const TarvoPage = (() => {
         return new Promise(resolve => {
             const answer = index => {
                 box.close();
-                box.remove();
+                box.classList.add('tarvo-answered');
+                for (const labelled of box.querySelectorAll('[id]'))
+                    labelled.removeAttribute('id');  // the next box's
+                setTimeout(() => box.remove(), answeredBoxStays);
                 resolve(index);
             };
             buttons.forEach((caption, index) => {
@@ -524,9 +540,15 @@ const TarvoPage = (() => {
         return desktopElement;
     }
 
+    // Orca drops a text that is the same as the one it last spoke from a live
+    // region, new node or not: every other one ends in a no-break space, which
+    // speech leaves out.
+    let marked = false;
+
     function announce(text) {
         const said = element('p');
-        said.textContent = text;
+        said.textContent = marked ? `${text}\u00a0` : text;
+        marked = !marked;
         liveRegion.replaceChildren(said);
     }
 

@@ -40,8 +40,8 @@ class PageTest(unittest.TestCase):
 
 class MainWindow(PageTest):
     def test_starts_in_the_first_box_with_its_text_selected(self):
-        focused = self.page.js('const f = document.activeElement; return [f.dataset.name, f.selectionStart, f.selectionEnd]')
-        self.assertEqual(focused, ['Text1', 0, 1])
+        focused = self.page.js('const f = document.activeElement; return [f.dataset.name, f.selectionStart, f.selectionEnd, f.selectionDirection]')
+        self.assertEqual(focused, ['Text1', 0, 1, 'backward'], 'the caret at the start, where Orca looks as the page loads')
 
     def test_tab_goes_round_the_focus_chain_and_each_control_says_its_name(self):
         chain = TABLES['focusChain']
@@ -64,17 +64,20 @@ class MainWindow(PageTest):
                 self.page.js('arguments[0].focus()', button)
                 button.send_keys(Keys.SPACE)
                 self.page.idle()
-                region = self.page.js("const r = document.getElementById('tarvo-live'); return [r.getAttribute('aria-live'), r.textContent]")
+                region = self.page.js("const r = document.getElementById('tarvo-live'); return [r.getAttribute('aria-live'), r.textContent.trim()]")
                 self.assertEqual(region, ['polite', row['heard']])
                 self.assertEqual(self.page.js('return document.activeElement'), button)
 
     def test_the_same_words_twice_are_spoken_twice(self):
-        self.page.js("""window.spoken = 0;
-            new MutationObserver(changes => { window.spoken += changes.filter(c => c.addedNodes.length).length; })
-                .observe(document.getElementById('tarvo-live'), {childList: true});""")
+        self.page.js("""window.said = [];
+            const region = document.getElementById('tarvo-live');
+            new MutationObserver(() => window.said.push(region.textContent)).observe(region, {childList: true});""")
         self.page.click('Command3')
         self.page.click('Command3')
-        wait_until(lambda: self.page.js('return window.spoken') == 2)
+        wait_until(lambda: len(self.page.js('return window.said')) == 2)
+        first, second = self.page.js('return window.said')
+        self.assertNotEqual(first, second, 'Orca drops a text the same as the one it spoke last')
+        self.assertEqual(first.strip(), second.strip())
 
     def test_a_root_is_cut_at_its_slot_edge_and_heard_whole(self):
         self.enter('1', '0', '-2')
@@ -143,10 +146,20 @@ class ModalBoxes(PageTest):
         self.page.idle()
         self.assertIsNone(self.page.modal())
 
+    def test_a_screen_reader_hears_the_box_whole_and_the_focus_come_back(self):
+        self.page.click('Command1')  # 0, 0, 0
+        self.assertEqual(self.page.js("""return [document.querySelector('dialog[open]').getAttribute('role'),
+                                                 document.getElementById('tarvo-live').textContent]"""), ['alertdialog', ''])
+        ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform()
+        wait_until(lambda: self.page.js('return document.activeElement.dataset.name') == 'Command1')
+        self.assertTrue(self.page.js("return !!document.querySelector('dialog button')"),
+                        'the box is still there as the focus comes back, or Orca takes its button for dead')
+        wait_until(lambda: not self.page.js("return document.querySelector('dialog')"))
+
     def test_each_way_out_gives_its_answer(self):
         ways = {'是': (lambda: self.modal_button('是'), 0), '否': (lambda: self.modal_button('否'), 1),
                 'Escape': (lambda: ActionChains(self.page.browser).send_keys(Keys.ESCAPE).perform(), 1),
-                'close': (lambda: self.page.browser.find_element('css selector', 'dialog .tarvo-close').click(), 1)}
+                'close': (lambda: self.page.browser.find_element('css selector', 'dialog[open] .tarvo-close').click(), 1)}
         for way, (dismiss, answer) in ways.items():
             with self.subTest(way):
                 self.page.js("window.answer = null; TarvoPage.modalBox('提示', '?', ['是', '否'], 1, '').then(a => { window.answer = a; })")
@@ -155,7 +168,7 @@ class ModalBoxes(PageTest):
                 self.assertEqual(self.page.js('return window.answer'), answer)
 
     def modal_button(self, text):
-        [button] = [b for b in self.page.browser.find_elements('css selector', 'dialog button') if b.text == text]
+        [button] = [b for b in self.page.browser.find_elements('css selector', 'dialog[open] button') if b.text == text]
         button.click()
 
     def test_the_error_report_then_selects_the_failed_box(self):
