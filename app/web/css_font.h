@@ -14,8 +14,10 @@ constexpr double cssPixels(double points)
 }
 
 // The CSS font shorthand: style, weight 700 or 400, the size in CSS pixels, and
-// the families: the named face, its English name, the installed stand-ins of
-// its style, a generic family last; so that a Chinese Windows gets the real faces.
+// the families: the named face first, so that a Chinese Windows gets the real
+// one; for a face of app::fontFamilies its English name, the installed
+// stand-ins of its style and a generic family follow, and a face missing from
+// that table stands alone.
 std::string cssFont(const FontDescription& font);
 
 }  // namespace app::web

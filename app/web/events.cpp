@@ -1,5 +1,5 @@
-// What the page reports to the module: page.js calls these, one handler at a
-// time, through Module.ccall.
+// What page.js calls in the module: the clicks and closes it reports, one
+// handler at a time through Module.ccall, and the limit of a box it asks about.
 
 #include "web_window.h"
 

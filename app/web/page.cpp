@@ -12,30 +12,32 @@ EM_JS(void, tarvoSetDefaultFont, (const char* css, std::size_t cssSize), {
 });
 EM_JS(void, tarvoCreateWindow, (int window, const char* name, std::size_t nameSize, const char* caption,
                                 std::size_t captionSize, int width, int height, bool notice), {
-    TarvoPage.createWindow(window, UTF8ToString(name, nameSize), UTF8ToString(caption, captionSize), width, height,
-                           notice);
+    TarvoPage.createWindow(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize),
+                                    width, height, notice});
 });
 EM_JS(void, tarvoDestroyWindow, (int window), { TarvoPage.destroyWindow(window); });
 EM_JS(void, tarvoShowWindow, (int window), { TarvoPage.showWindow(window); });
 EM_JS(void, tarvoAddLabel, (int window, const char* name, std::size_t nameSize, int left, int top, int width,
                             int height, const char* font, std::size_t fontSize, double em, const char* background,
                             std::size_t backgroundSize, bool drawnOnly, bool copyable), {
-    TarvoPage.addLabel(window, UTF8ToString(name, nameSize), left, top, width, height, UTF8ToString(font, fontSize),
-                       em, UTF8ToString(background, backgroundSize), drawnOnly, copyable);
+    TarvoPage.addLabel(window, {name: UTF8ToString(name, nameSize), left, top, width, height,
+                                font: UTF8ToString(font, fontSize), em,
+                                background: UTF8ToString(background, backgroundSize), drawnOnly, copyable});
 });
 EM_JS(void, tarvoAddTextBox, (int window, const char* name, std::size_t nameSize, const char* text,
                               std::size_t textSize, int left, int top, int width, int height, const char* font,
                               std::size_t fontSize, int limit, int order, const char* accessibleName,
                               std::size_t accessibleNameSize, const char* description, std::size_t descriptionSize), {
-    TarvoPage.addTextBox(window, UTF8ToString(name, nameSize), UTF8ToString(text, textSize), left, top, width,
-                         height, UTF8ToString(font, fontSize), limit, order,
-                         UTF8ToString(accessibleName, accessibleNameSize), UTF8ToString(description, descriptionSize));
+    TarvoPage.addTextBox(window, {name: UTF8ToString(name, nameSize), text: UTF8ToString(text, textSize), left, top,
+                                  width, height, font: UTF8ToString(font, fontSize), limit, order,
+                                  accessibleName: UTF8ToString(accessibleName, accessibleNameSize),
+                                  description: UTF8ToString(description, descriptionSize)});
 });
 EM_JS(void, tarvoAddButton, (int window, const char* name, std::size_t nameSize, const char* caption,
                              std::size_t captionSize, int left, int top, int width, int height, const char* font,
                              std::size_t fontSize, int order), {
-    TarvoPage.addButton(window, UTF8ToString(name, nameSize), UTF8ToString(caption, captionSize), left, top, width,
-                        height, UTF8ToString(font, fontSize), order);
+    TarvoPage.addButton(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), left,
+                                 top, width, height, font: UTF8ToString(font, fontSize), order});
 });
 EM_JS(void, tarvoSetReadingOrder, (int window, const char* names, std::size_t namesSize), {
     TarvoPage.setReadingOrder(window, UTF8ToString(names, namesSize).split("\n"));
@@ -49,8 +51,9 @@ EM_JS(void, tarvoSetLabel, (int window, const char* name, std::size_t nameSize, 
         const [begin, end, baseline] = HEAPF64.subarray((lines >> 3) + 3 * line, (lines >> 3) + 3 * line + 3);
         laidOut.push({begin, end, baseline});
     }
-    TarvoPage.setLabel(window, UTF8ToString(name, nameSize), units(caption, captionSize), laidOut,
-                       UTF8ToString(spoken, spokenSize), units(tooltip, tooltipSize));
+    TarvoPage.setLabel(window, UTF8ToString(name, nameSize), {caption: units(caption, captionSize), lines: laidOut,
+                                                              spoken: UTF8ToString(spoken, spokenSize),
+                                                              tooltip: units(tooltip, tooltipSize)});
 });
 EM_JS(double, tarvoMeasure, (const char* font, std::size_t fontSize, const char16_t* text, std::size_t textSize), {
     return TarvoPage.measure(UTF8ToString(font, fontSize),
@@ -65,7 +68,7 @@ EM_JS(void, tarvoCopyText, (int window, const char* box, std::size_t boxSize, ch
         HEAPU16[(out >> 1) + unit] = value.charCodeAt(unit);
 });
 EM_JS(void, tarvoSetText, (int window, const char* box, std::size_t boxSize, const char* text, std::size_t textSize), {
-    TarvoPage.control(window, UTF8ToString(box, boxSize)).value = UTF8ToString(text, textSize);
+    TarvoPage.setText(window, UTF8ToString(box, boxSize), UTF8ToString(text, textSize));
 });
 EM_JS(int, tarvoSelectionStart, (int window, const char* box, std::size_t boxSize), {
     return TarvoPage.control(window, UTF8ToString(box, boxSize)).selectionStart;

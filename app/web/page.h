@@ -8,8 +8,10 @@
 #include <string_view>
 
 // The calls into page.js, the page's side of the windows. A window is known
-// there by the id its WebWindow gave it, a control by its table name. Texts
-// go in as UTF-8 and come back as UTF-16, as the page holds them.
+// there by the id its WebWindow gave it, a control by its table name. Names,
+// fonts and the texts of tables and handlers go in as UTF-8; captions, their
+// tooltips and the texts measured go in as UTF-16, as laid out, and a box's
+// text comes back as UTF-16, as the page holds it.
 namespace app::web::page {
 
 struct Box {

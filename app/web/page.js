@@ -43,13 +43,11 @@ const TarvoPage = (() => {
         });
     }
 
-    // How many leading UTF-16 units of `inserted` fit into the box in place of
-    // [start, end), whole characters only.
-    function fittingUnits(box, start, end, inserted) {
-        const limit = Number(box.dataset.limit);
+    // How many leading UTF-16 units of `inserted` fit into `text` in place of
+    // [start, end), whole characters only, `limit` characters in all.
+    function fittingUnits(limit, text, start, end, inserted) {
         if (limit === 0)
             return inserted.length;
-        const text = box.value;
         const memory = Module._malloc(2 * (text.length + inserted.length));
         try {
             const units = (text + inserted).split('').map(unit => unit.charCodeAt(0));
@@ -68,7 +66,13 @@ const TarvoPage = (() => {
     }
 
     function focusables(win) {
-        return win.focusOrder.filter(control => control.isConnected);
+        return win.focusOrder.map(control => control.element).filter(made => made.isConnected);
+    }
+
+    function focusAndSelect(made) {
+        made.focus();
+        if (made.tagName === 'INPUT')
+            made.select();
     }
 
     // Tab and Shift+Tab go round the window's own controls, as in a desktop window.
@@ -79,10 +83,7 @@ const TarvoPage = (() => {
         event.preventDefault();
         const at = chain.indexOf(document.activeElement);
         const step = event.shiftKey ? -1 : 1;
-        const next = chain[(at + step + chain.length) % chain.length];
-        next.focus();
-        if (next.tagName === 'INPUT')
-            next.select();
+        focusAndSelect(chain[(at + step + chain.length) % chain.length]);
     }
 
     function clamp(value, low, high) {
@@ -127,39 +128,49 @@ const TarvoPage = (() => {
         });
     }
 
-    function createWindow(id, name, caption, width, height, notice) {
+    // A title bar: the caption, labelling `owner`, and a close button.
+    function addTitleBar(owner, caption, captionId) {
+        const bar = element('div', 'tarvo-title', owner);
+        const title = element('span', null, bar);
+        title.id = captionId;
+        title.textContent = caption;
+        owner.setAttribute('aria-labelledby', captionId);
+        const close = element('button', 'tarvo-close', bar);
+        close.type = 'button';
+        close.textContent = '×';
+        close.setAttribute('aria-label', '关闭');
+        return {bar, close};
+    }
+
+    // `described`: {name, caption, width, height, notice}: a notice is a window
+    // inside the page, a dialog that its labels describe.
+    function createWindow(id, described) {
+        const notice = described.notice;
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
-        root.dataset.name = name;
-        const win = {id, root, notice, labels: [], controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
+        root.dataset.name = described.name;
+        // controls: a record per control, by its table name, in table order.
+        const win = {id, root, notice, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
             root.setAttribute('role', 'dialog');
             root.tabIndex = -1;
-            const titleBar = element('div', 'tarvo-title', root);
-            const title = element('span', null, titleBar);
-            title.id = `tarvo-title-${id}`;
-            title.textContent = caption;
-            root.setAttribute('aria-labelledby', title.id);
-            const close = element('button', 'tarvo-close', titleBar);
-            close.type = 'button';
-            close.textContent = '×';
-            close.setAttribute('aria-label', '关闭');
+            const {bar, close} = addTitleBar(root, described.caption, `tarvo-title-${id}`);
             close.addEventListener('click', () => dispatch('tarvo_closed', id));
-            win.focusOrder.push(close);
-            dragByTitleBar(win, titleBar);
-            win.titleBar = titleBar;
+            win.focusOrder.push({element: close});
+            dragByTitleBar(win, bar);
+            win.titleBar = bar;
         } else {
             root.setAttribute('role', 'main');
-            root.setAttribute('aria-label', caption);
-            document.title = caption;
+            root.setAttribute('aria-label', described.caption);
+            document.title = described.caption;
         }
         win.client = element('div', 'tarvo-client', root);
-        place(win.client, 0, 0, width, height);
+        place(win.client, 0, 0, described.width, described.height);
         win.client.style.position = 'relative';
         win.layer = element('canvas', 'tarvo-layer', win.client);
         win.layer.setAttribute('aria-hidden', 'true');
-        place(win.layer, 0, 0, width, height);
-        win.size = {width, height};
+        place(win.layer, 0, 0, described.width, described.height);
+        win.size = {width: described.width, height: described.height};
         root.addEventListener('keydown', event => {
             if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey)
                 moveFocus(win, event);
@@ -169,6 +180,7 @@ const TarvoPage = (() => {
             }
         });
         root.addEventListener('pointerdown', () => bringToFront(win), true);
+        keepFocusOnClick(root, () => win.lastFocus || focusables(win)[0] || root);
         root.addEventListener('focusin', event => {
             win.lastFocus = event.target;
         });
@@ -176,8 +188,30 @@ const TarvoPage = (() => {
         if (!mainWindow) {
             mainWindow = win;
             addEventListener('resize', layOutPage);
-            matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', layOutPage);
+            watchDensity();
         }
+    }
+
+    // A query for the density the screen has now: once it changes, the label
+    // layer is painted afresh and the query is made again for the new one.
+    function watchDensity() {
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
+            layOutPage();
+            watchDensity();
+        }, {once: true});
+    }
+
+    // A click on what takes no focus (a label, a blank part, the dimmed page
+    // behind a modal box) leaves the focus where it is, as on the desktop; on
+    // a window that does not have it, it goes to `inside()`.
+    function keepFocusOnClick(area, inside) {
+        area.addEventListener('mousedown', event => {
+            if (event.target.closest('input, button'))
+                return;
+            event.preventDefault();
+            if (!area.contains(document.activeElement))
+                inside().focus();
+        });
     }
 
     function destroyWindow(id) {
@@ -221,14 +255,22 @@ const TarvoPage = (() => {
         }
     }
 
-    // ---- Controls
+    // ---- Controls. `control`, as the module builds it: {name, left, top,
+    // width, height, font} and what its kind adds. Its record in the window's
+    // map keeps it, its element and the state the page keeps for it.
 
-    function focusable(win, control, order) {
-        if (order < 0)
-            return;
-        control.tarvoOrder = order;
-        win.focusOrder.push(control);
-        win.focusOrder.sort((one, other) => one.tarvoOrder - other.tarvoOrder);
+    function addControl(id, control, tag, className, kind) {
+        const win = windows.get(id);
+        const made = element(tag, className, win.client);
+        place(made, control.left, control.top, control.width, control.height);
+        made.dataset.name = control.name;
+        const record = Object.assign({kind, element: made}, control);
+        win.controls.set(control.name, record);
+        if (control.order >= 0) {
+            win.focusOrder.push(record);
+            win.focusOrder.sort((one, other) => one.order - other.order);
+        }
+        return record;
     }
 
     // Screen readers follow the elements, so they go in the window's reading
@@ -236,109 +278,155 @@ const TarvoPage = (() => {
     function setReadingOrder(id, names) {
         const win = windows.get(id);
         const stacked = [...win.controls.values()];
-        const isLabel = control => control.classList.contains('tarvo-label');
+        const isLabel = control => control.kind === 'label';
         [...stacked.filter(isLabel), ...stacked.filter(control => !isLabel(control))].forEach((control, index) => {
-            control.style.zIndex = String(index + 1);
+            control.element.style.zIndex = String(index + 1);
         });
         for (const name of names)
-            win.client.append(win.controls.get(name));
+            win.client.append(win.controls.get(name).element);
     }
 
-    // A slot's context menu copies its whole caption, the part cut off too.
-    function offerCopy(label) {
+    // A slot's menu, opened by the context menu or a long press, copies its
+    // whole caption, the part cut off too. It stays within the viewport, and
+    // the focus goes back where it was once it closes.
+    let menuOpen = false;
+
+    function openCopyMenu(record, x, y) {
+        menuOpen = true;
+        const returnTo = document.activeElement;
+        const menu = element('div', 'tarvo-menu', document.body);
+        menu.setAttribute('role', 'menu');
+        const item = element('button', 'tarvo-menu-item', menu);
+        item.type = 'button';
+        item.setAttribute('role', 'menuitem');
+        item.textContent = '复制';
+        // Without a secure origin there is no clipboard to write to.
+        item.disabled = record.caption === '' || !navigator.clipboard;
+        place(menu, 0, 0, 'auto', 'auto');
+        place(menu, clamp(x, 0, innerWidth - menu.offsetWidth), clamp(y, 0, innerHeight - menu.offsetHeight), 'auto',
+              'auto');
+        const close = () => {
+            const hadFocus = menu.contains(document.activeElement);
+            menu.remove();
+            removeEventListener('pointerdown', outside, true);
+            removeEventListener('keydown', escape, true);
+            menuOpen = false;
+            if (hadFocus && returnTo)
+                returnTo.focus();
+        };
+        const outside = down => {
+            if (!menu.contains(down.target))
+                close();
+        };
+        // Escape closes the menu alone, wherever the focus is: a disabled item takes none.
+        const escape = key => {
+            if (key.key !== 'Escape')
+                return;
+            key.preventDefault();
+            key.stopPropagation();
+            close();
+        };
+        addEventListener('pointerdown', outside, true);
+        addEventListener('keydown', escape, true);
+        item.addEventListener('click', () => {
+            if (item.getAttribute('aria-disabled') === 'true')
+                return;
+            // A refusal says so in the menu, which stays until dismissed.
+            navigator.clipboard.writeText(record.caption).then(close, () => {
+                item.textContent = '无法复制';
+                item.setAttribute('aria-disabled', 'true');
+            });
+        });
+        item.focus();
+    }
+
+    const longPress = 500;  // ms a finger rests on a slot to open its menu
+    const longPressSlack = 10;  // CSS pixels it may drift meanwhile
+
+    function offerCopy(record) {
+        const label = record.element;
         label.addEventListener('contextmenu', event => {
             event.preventDefault();
-            const menu = element('div', 'tarvo-menu', document.body);
-            menu.setAttribute('role', 'menu');
-            place(menu, event.clientX, event.clientY, 'auto', 'auto');
-            const item = element('button', 'tarvo-menu-item', menu);
-            item.type = 'button';
-            item.setAttribute('role', 'menuitem');
-            item.textContent = '复制';
-            item.disabled = label.tarvoState.caption === '';
-            const close = () => {
-                menu.remove();
-                removeEventListener('pointerdown', outside, true);
+            if (!menuOpen)
+                openCopyMenu(record, event.clientX, event.clientY);
+        });
+        // Safari sends no contextmenu for a finger: the press is timed here.
+        label.addEventListener('pointerdown', down => {
+            if (down.pointerType === 'mouse')
+                return;
+            const timer = setTimeout(() => {
+                if (!menuOpen)
+                    openCopyMenu(record, down.clientX, down.clientY);
+            }, longPress);
+            const stop = () => {
+                clearTimeout(timer);
+                label.removeEventListener('pointerup', stop);
+                label.removeEventListener('pointercancel', stop);
+                label.removeEventListener('pointermove', drift);
             };
-            const outside = down => {
-                if (!menu.contains(down.target))
-                    close();
+            const drift = move => {
+                if (Math.hypot(move.clientX - down.clientX, move.clientY - down.clientY) > longPressSlack)
+                    stop();
             };
-            addEventListener('pointerdown', outside, true);
-            menu.addEventListener('keydown', key => {
-                if (key.key === 'Escape')
-                    close();
-            });
-            item.addEventListener('click', () => {
-                navigator.clipboard.writeText(label.tarvoState.caption);
-                close();
-            });
-            item.focus();
+            label.addEventListener('pointerup', stop);
+            label.addEventListener('pointercancel', stop);
+            label.addEventListener('pointermove', drift);
         });
     }
 
-    function addLabel(id, name, left, top, width, height, font, em, background, drawnOnly, copyable) {
-        const win = windows.get(id);
-        const label = element('div', 'tarvo-label', win.client);
-        place(label, left, top, width, height);
-        label.dataset.name = name;
-        if (drawnOnly)
-            label.setAttribute('aria-hidden', 'true');
+    // A label adds {em, background, drawnOnly, copyable}; its caption is drawn
+    // on the window's label layer.
+    function addLabel(id, label) {
+        const record = addControl(id, label, 'div', 'tarvo-label', 'label');
+        record.caption = '';
+        record.lines = [];
+        if (label.drawnOnly)
+            record.element.setAttribute('aria-hidden', 'true');
         else
-            element('span', 'tarvo-hidden', label);
+            element('span', 'tarvo-hidden', record.element);
+        const win = windows.get(id);
         if (win.notice) {
             // Its labels hold a notice's text, once: they describe the dialog too.
-            label.id = `tarvo-text-${id}-${name}`;
+            record.element.id = `tarvo-text-${id}-${label.name}`;
             const described = win.root.getAttribute('aria-describedby');
-            win.root.setAttribute('aria-describedby', described ? `${described} ${label.id}` : label.id);
+            win.root.setAttribute('aria-describedby', described ? `${described} ${record.element.id}` : record.element.id);
         }
-        const state = {label, name, left, top, width, height, font, em, background, caption: '', lines: []};
-        win.labels.push(state);
-        win.controls.set(name, label);
-        label.tarvoState = state;
-        if (copyable)
-            offerCopy(label);
+        if (label.copyable)
+            offerCopy(record);
     }
 
-    function addTextBox(id, name, text, left, top, width, height, font, limit, order, accessibleName, description) {
-        const win = windows.get(id);
-        const box = element('input', 'tarvo-box', win.client);
-        place(box, left, top, width, height);
-        Object.assign(box, {type: 'text', value: text, autocomplete: 'off', spellcheck: false});
-        box.setSelectionRange(0, 0);  // where Orca looks for the caret while the page loads (see showWindow)
+    // A text box adds {text, limit, order, accessibleName, description}.
+    function addTextBox(id, box) {
+        const record = addControl(id, box, 'input', 'tarvo-box', 'box');
+        const made = record.element;
+        Object.assign(made, {type: 'text', value: box.text, autocomplete: 'off', spellcheck: false});
+        made.setSelectionRange(0, 0);  // where Orca looks for the caret while the page loads (see showWindow)
         // Coefficients may be written 2e3 or &HFF: the full keyboard, minus sign and all.
-        box.setAttribute('autocapitalize', 'off');
-        box.setAttribute('autocorrect', 'off');
-        box.style.font = font;
-        box.dataset.name = name;
-        box.dataset.limit = String(limit);
-        box.setAttribute('aria-label', accessibleName);
-        if (description)
-            box.setAttribute('aria-description', description);
-        keepWithinLimit(box);
-        box.addEventListener('click', () => dispatch('tarvo_clicked', id, name));
-        focusable(win, box, order);
-        win.controls.set(name, box);
+        made.setAttribute('autocapitalize', 'off');
+        made.setAttribute('autocorrect', 'off');
+        made.style.font = box.font;
+        made.setAttribute('aria-label', box.accessibleName);
+        if (box.description)
+            made.setAttribute('aria-description', box.description);
+        keepWithinLimit(record);
+        made.addEventListener('click', () => dispatch('tarvo_clicked', id, box.name));
     }
 
-    function addButton(id, name, caption, left, top, width, height, font, order) {
-        const win = windows.get(id);
-        const button = element('button', 'tarvo-button', win.client);
-        place(button, left, top, width, height);
-        button.type = 'button';
-        button.textContent = caption;
-        button.style.font = font;
-        button.dataset.name = name;
-        button.addEventListener('click', () => dispatch('tarvo_clicked', id, name));
-        focusable(win, button, order);
-        win.controls.set(name, button);
+    // A button adds {caption, order}.
+    function addButton(id, button) {
+        const made = addControl(id, button, 'button', 'tarvo-button', 'button').element;
+        made.type = 'button';
+        made.textContent = button.caption;
+        made.style.font = button.font;
+        made.addEventListener('click', () => dispatch('tarvo_clicked', id, button.name));
     }
 
     // ---- The boxes' limit. Typing, pasting, dropping and the replacements of
-    // spelling help arrive as beforeinput, which a refusal cancels whole, so the
-    // box's undo history stays; the part that fits goes in as an edit of its
-    // own. An input method's composition cannot be cancelled: once it ends,
-    // what does not fit is deleted, again as an edit.
+    // spelling help arrive as beforeinput, which a refusal cancels whole; the
+    // part that fits goes in as an edit of its own. An input method's
+    // composition cannot be cancelled: once it ends, what does not fit is cut.
+    // The browser's own undo would replay the composition uncut, so a box
+    // keeps its own history of what it held, every state within the limit.
 
     function insertedText(event) {
         // (No ?. or ??: emscripten's script optimiser predates them.)
@@ -348,22 +436,75 @@ const TarvoPage = (() => {
         return text.replace(/[\r\n]/g, '');  // a single-line box drops line breaks
     }
 
-    function keepWithinLimit(box) {
+    // The states a box went through, `at` the one it shows; undoing and
+    // redoing move along them. Typing on at the caret extends the last state,
+    // so that undo takes back the word, as the browser's undo does.
+    function startHistory(record) {
+        const box = record.element;
+        record.history = {states: [{value: box.value, start: box.value.length, end: box.value.length}], at: 0};
+    }
+
+    function remember(record, typed) {
+        const box = record.element;
+        const history = record.history;
+        const last = history.states[history.at];
+        const state = {value: box.value, start: box.selectionStart, end: box.selectionEnd, typed: typed !== null};
+        const typedOn = state.typed && last.typed && last.start === last.end && state.start - typed.length === last.end;
+        history.states.length = history.at + (typedOn ? 0 : 1);
+        history.states.push(state);
+        history.at = history.states.length - 1;
+    }
+
+    function replay(record, step) {
+        const history = record.history;
+        const at = history.at + step;
+        if (at < 0 || at >= history.states.length)
+            return;
+        history.at = at;
+        const state = history.states[at];
+        record.element.value = state.value;
+        record.element.setSelectionRange(state.start, state.end);
+    }
+
+    function keepWithinLimit(record) {
+        const box = record.element;
+        const fitting = (start, end, inserted) => fittingUnits(record.limit, box.value, start, end, inserted);
         let beforeComposition = null;
+        startHistory(record);
         box.addEventListener('beforeinput', event => {
             if (busy) {
                 event.preventDefault();
                 return;
             }
+            if (event.inputType === 'historyUndo' || event.inputType === 'historyRedo') {
+                event.preventDefault();
+                replay(record, event.inputType === 'historyUndo' ? -1 : 1);
+                return;
+            }
             if (!event.inputType.startsWith('insert') || event.isComposing || event.inputType === 'insertCompositionText')
                 return;
             const inserted = insertedText(event);
-            const fits = fittingUnits(box, box.selectionStart, box.selectionEnd, inserted);
+            const fits = fitting(box.selectionStart, box.selectionEnd, inserted);
             if (fits === inserted.length)
                 return;
             event.preventDefault();
             if (fits > 0)
                 document.execCommand('insertText', false, inserted.slice(0, fits));
+        });
+        // The browser offers no redo of what it did not undo itself: the keys
+        // are taken here.
+        box.addEventListener('keydown', event => {
+            const key = event.key.toLowerCase();
+            const command = (event.ctrlKey || event.metaKey) && !event.altKey;
+            if (!command || !(key === 'z' || (key === 'y' && !event.shiftKey)))
+                return;
+            event.preventDefault();
+            if (!busy)
+                replay(record, key === 'z' && !event.shiftKey ? -1 : 1);
+        });
+        box.addEventListener('input', event => {
+            if (!event.isComposing && !beforeComposition)
+                remember(record, event.inputType === 'insertText' ? event.data : null);
         });
         box.addEventListener('compositionstart', () => {
             beforeComposition = {value: box.value, start: box.selectionStart, end: box.selectionEnd};
@@ -374,15 +515,19 @@ const TarvoPage = (() => {
             if (!before)
                 return;
             const composed = event.data || '';
-            const current = box.value;
-            box.value = before.value;  // to count against what the composition replaced
-            const fits = fittingUnits(box, before.start, before.end, composed);
-            box.value = current;
-            if (fits === composed.length)
-                return;
-            box.setSelectionRange(before.start + fits, before.start + composed.length);
-            document.execCommand('delete');
+            // counted against what the composition replaced
+            const fits = fittingUnits(record.limit, before.value, before.start, before.end, composed);
+            if (fits < composed.length)
+                box.setRangeText('', before.start + fits, before.start + composed.length, 'end');
+            remember(record, null);
         });
+    }
+
+    // A handler's text starts the box's history afresh, as a desktop text box's does.
+    function setText(id, name, text) {
+        const record = windows.get(id).controls.get(name);
+        record.element.value = text;
+        startHistory(record);
     }
 
     // ---- The label layer: every label's background, then every caption, on
@@ -397,7 +542,8 @@ const TarvoPage = (() => {
         canvas.height = Math.round(win.size.height * density);
         const context = canvas.getContext('2d');
         context.setTransform(density, 0, 0, density, 0, 0);
-        for (const state of win.labels) {
+        const labels = [...win.controls.values()].filter(control => control.kind === 'label');
+        for (const state of labels) {
             if (state.background) {
                 context.fillStyle = state.background;
                 context.fillRect(state.left, state.top, state.width, state.height);
@@ -405,7 +551,7 @@ const TarvoPage = (() => {
         }
         context.fillStyle = '#000';
         context.textBaseline = 'alphabetic';
-        for (const state of win.labels) {
+        for (const state of labels) {
             const overhang = Math.ceil(0.25 * state.em);
             context.save();
             context.beginPath();
@@ -432,12 +578,14 @@ const TarvoPage = (() => {
         unpainted.add(win);
     }
 
-    function setLabel(id, name, caption, lines, spoken, tooltip) {
+    // `drawn`: {caption, lines, spoken, tooltip}.
+    function setLabel(id, name, drawn) {
         const win = windows.get(id);
-        const label = win.controls.get(name);
-        const state = label.tarvoState;
-        state.caption = caption;
-        state.lines = lines;
+        const state = win.controls.get(name);
+        state.caption = drawn.caption;
+        state.lines = drawn.lines;
+        const label = state.element;
+        const spoken = drawn.spoken, tooltip = drawn.tooltip;
         const speech = label.firstChild;
         if (speech)
             speech.textContent = spoken;
@@ -456,7 +604,7 @@ const TarvoPage = (() => {
     // ---- Boxes as handlers see them
 
     function control(id, name) {
-        return windows.get(id).controls.get(name);
+        return windows.get(id).controls.get(name).element;
     }
 
     function focusControl(id, name) {
@@ -479,14 +627,7 @@ const TarvoPage = (() => {
         liveRegion.replaceChildren();
         const box = element('dialog', 'tarvo-modal', document.body);
         box.setAttribute('role', 'alertdialog');
-        const titleBar = element('div', 'tarvo-title', box);
-        const heading = element('span', null, titleBar);
-        heading.id = 'tarvo-modal-title';
-        heading.textContent = title;
-        const close = element('button', 'tarvo-close', titleBar);
-        close.type = 'button';
-        close.textContent = '×';
-        close.setAttribute('aria-label', '关闭');
+        const {close} = addTitleBar(box, title, 'tarvo-modal-title');
         close.tabIndex = -1;
         const body = element('div', 'tarvo-modal-body', box);
         if (icon)
@@ -494,7 +635,6 @@ const TarvoPage = (() => {
         const message = element('p', null, body);
         message.id = 'tarvo-modal-text';
         message.textContent = text;
-        box.setAttribute('aria-labelledby', heading.id);
         box.setAttribute('aria-describedby', message.id);
         const row = element('div', 'tarvo-modal-buttons', box);
         return new Promise(resolve => {
@@ -517,7 +657,8 @@ const TarvoPage = (() => {
                 event.preventDefault();
                 answer(escape);
             });
-            box.showModal();
+            keepFocusOnClick(box, () => row.firstChild);
+        box.showModal();
             row.firstChild.focus();
         });
     }
@@ -554,9 +695,10 @@ const TarvoPage = (() => {
 
     return {
         createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, setReadingOrder, setLabel, measure,
-        control,
-        focusControl, modalBox, announce,
-        // For the tests: whether a handler runs or waits.
+        control, setText, focusControl, modalBox, announce,
+        // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,
+        caption: (windowName, label) => [...windows.values()].find(win => win.root.dataset.name === windowName)
+                                            .controls.get(label).caption,
     };
 })();

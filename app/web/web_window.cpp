@@ -58,8 +58,20 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
     page::createWindow(id_, description.name, description.caption,
                        {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)},
                        isNotice(description));
-    openWindows().emplace(id_, this);
-    for (const ControlDescription& control : description.controls) {
+    // Known to the page's events only once whole; a window that fails to be
+    // built leaves nothing behind on the page.
+    try {
+        addControls();
+        openWindows().emplace(id_, this);
+    } catch (...) {
+        page::destroyWindow(id_);
+        throw;
+    }
+}
+
+void WebWindow::addControls()
+{
+    for (const ControlDescription& control : description_.controls) {
         const std::string font = cssFont(fontOf(control));
         switch (control.kind) {
         case ControlKind::Label:
@@ -77,7 +89,7 @@ WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events,
         }
     }
     std::vector<std::string_view> reading;
-    for (const ControlDescription* control : inReadingOrder(description))
+    for (const ControlDescription* control : inReadingOrder(description_))
         reading.push_back(control->name);
     page::setReadingOrder(id_, reading);
 }

@@ -38,6 +38,7 @@ public:
     WindowEvents& events() const { return events_; }
 
 private:
+    void addControls();
     const ControlDescription& control(std::string_view name) const;
     void drawCaption(const ControlDescription& label, std::string_view caption, CaptionSource source);
 

@@ -79,7 +79,7 @@ class Page:
         return self.control(box).get_property('value')
 
     def caption(self, label, window='Form1'):
-        return self.js('return arguments[0].tarvoState.caption', self.control(label, window))
+        return self.js('return TarvoPage.caption(arguments[0], arguments[1])', window, label)
 
     def modal(self):
         """The open modal box's title, text and buttons, or None."""

@@ -9,7 +9,10 @@ import os
 import sys
 import unittest
 
+import time
+
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 
 from page_driver import Page, Site, chromium, wait_until
@@ -36,6 +39,37 @@ class PageTest(unittest.TestCase):
     def enter(self, a, b, c):
         for box, text in zip(('Text1', 'Text2', 'Text3'), (a, b, c)):
             self.page.type_into(box, text)
+
+    def keys(self, *keys):
+        chain = ActionChains(self.page.browser)
+        for key in keys[:-1]:
+            chain.key_down(key)
+        chain.send_keys(*keys[-1:])
+        for key in reversed(keys[:-1]):
+            chain.key_up(key)
+        chain.perform()
+
+    def focused(self):
+        return self.page.js('const f = document.activeElement; return f.dataset.name || f.textContent')
+
+    def click_at(self, x, y):
+        actions = ActionBuilder(self.page.browser)
+        actions.pointer_action.move_to_location(x, y).click()
+        actions.perform()
+
+    def touch(self, name, seconds):
+        point = self.page.js('const r = arguments[0].getBoundingClientRect(); return {x: r.x + 4, y: r.y + 4}',
+                             self.page.control(name))
+        self.page.browser.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [point]})
+        time.sleep(seconds)
+        self.page.browser.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
+
+    def menu_item(self):
+        return self.page.browser.find_element('css selector', '.tarvo-menu [role=menuitem]')
+
+    def grant_clipboard(self):
+        self.page.browser.execute_cdp_cmd('Browser.grantPermissions', {
+            'origin': self.site.url[:-1], 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
 
 
 class MainWindow(PageTest):
@@ -87,10 +121,9 @@ class MainWindow(PageTest):
         self.assertEqual(self.page.caption('Label5'), '1.4142135623731')
         self.assertEqual(slot.get_attribute('textContent'), 'x1 1.4142135623731')
         self.assertEqual(slot.get_attribute('title'), '1.4142135623731')
-        self.page.browser.execute_cdp_cmd('Browser.grantPermissions', {
-            'origin': self.site.url[:-1], 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        self.grant_clipboard()
         ActionChains(self.page.browser).context_click(slot).perform()
-        self.page.browser.find_element('css selector', '.tarvo-menu [role=menuitem]').click()
+        self.menu_item().click()
         self.assertEqual(self.page.browser.execute_async_script(
             'navigator.clipboard.readText().then(arguments[0])'), '1.4142135623731')
         # Dark ink in the slot's last column of pixels, none in the window beyond it.
@@ -121,8 +154,76 @@ class MainWindow(PageTest):
                 expected = astral[:3] if way == 'inserted' else '123'
                 wait_until(lambda: self.page.value('Text1') == expected)
         self.page.type_into('Text2', '1234')
-        self.page.js("document.execCommand('undo')")
+        self.keys(Keys.CONTROL, 'z')
         self.assertEqual(self.page.value('Text2'), '0', 'a refused character leaves the history of the box')
+
+    def test_undo_and_redo_replay_only_what_fits(self):
+        cdp = self.page.browser.execute_cdp_cmd
+        for committed, kept in (('34', '123'), ('数字', '12数')):
+            with self.subTest(committed):
+                self.page.type_into('Text1', '12')
+                cdp('Input.imeSetComposition', {'text': committed, 'selectionStart': 2, 'selectionEnd': 2})
+                cdp('Input.insertText', {'text': committed})
+                for keys, expected in (((), kept), ((Keys.CONTROL, 'z'), '12'), ((Keys.CONTROL, 'y'), kept),
+                                       ((Keys.CONTROL, 'z'), '12'), ((Keys.CONTROL, Keys.SHIFT, 'z'), kept),
+                                       ((Keys.CONTROL, 'y'), kept)):
+                    self.keys(*keys)
+                    self.assertEqual(self.page.value('Text1'), expected, keys)
+        self.page.type_into('Text1', '12')
+        cdp('Input.imeSetComposition', {'text': '34', 'selectionStart': 2, 'selectionEnd': 2})
+        cdp('Input.insertText', {'text': '34'})
+        self.keys(Keys.CONTROL, 'z')
+        self.keys(Keys.CONTROL, 'y')
+        self.page.type_into('Text2', '999')
+        self.page.type_into('Text3', '1')
+        self.page.click('Command1')
+        self.page.idle()
+        self.assertEqual(self.page.caption('Label10'), '246', 'what 计算 reads is what the box shows')
+
+    def test_a_click_on_a_blank_part_or_a_closed_menu_leaves_the_focus_where_it_was(self):
+        chain = TABLES['focusChain']
+        self.enter('1', '0', '-2')
+        self.page.click('Command1')
+        self.page.idle()
+        form1 = self.page.js("return document.querySelector('[data-name=\"Form1\"]').getBoundingClientRect().toJSON()")
+        self.click_at(int(form1['x']) + 6, int(form1['y']) + 6)
+        self.assertEqual(self.focused(), 'Command1')
+        ActionChains(self.page.browser).send_keys(Keys.TAB).perform()
+        self.assertEqual(self.focused(), chain[chain.index('Command1') + 1])
+        self.grant_clipboard()
+        for way in (lambda: self.keys(Keys.ESCAPE), lambda: self.menu_item().click()):
+            ActionChains(self.page.browser).context_click(self.page.control('Label5')).perform()
+            way()
+            wait_until(lambda: self.page.browser.find_elements('css selector', '.tarvo-menu') == [])
+            self.assertEqual(self.focused(), chain[chain.index('Command1') + 1])
+
+    def test_copy_says_so_where_there_is_no_clipboard_or_it_refuses(self):
+        self.enter('1', '0', '-2')
+        self.page.click('Command1')
+        self.page.idle()
+        for clipboard, says in (('undefined', '复制'), ('{writeText: () => Promise.reject(new Error())}', '无法复制')):
+            with self.subTest(clipboard):
+                self.page.js(f"Object.defineProperty(navigator, 'clipboard', {{value: {clipboard}, configurable: true}})")
+                ActionChains(self.page.browser).context_click(self.page.control('Label5')).perform()
+                item = self.menu_item()
+                item.click()
+                wait_until(lambda: item.text == says)
+                self.assertTrue(item.get_property('disabled') or item.get_attribute('aria-disabled') == 'true')
+                self.keys(Keys.ESCAPE)
+
+    def test_the_label_layer_is_painted_afresh_at_each_screen_density(self):
+        # Chromium's emulation changes the density without telling the page's
+        # queries: the test tells the newest one, as a screen would.
+        self.page.browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': """
+            const query = matchMedia.bind(window); window.queries = [];
+            window.matchMedia = text => { const made = query(text); queries.push(made); return made; };"""})
+        self.page.open(self.site.url)
+        for density in (2, 3):
+            self.page.js("""Object.defineProperty(window, 'devicePixelRatio', {value: arguments[0], configurable: true});
+                queries.filter(q => q.media.startsWith('(resolution')).pop().dispatchEvent(new Event('change'));""", density)
+            self.assertEqual(self.page.js("""return [document.querySelector('[data-name="Form1"] .tarvo-layer').width,
+                queries.filter(q => q.media.startsWith('(resolution')).pop().media]"""),
+                [610 * density, f'(resolution: {density}dppx)'])
 
     def input_event(self, kind, text):
         self.page.js("""const data = new DataTransfer(); data.setData('text/plain', arguments[2]);
@@ -166,6 +267,16 @@ class ModalBoxes(PageTest):
                 dismiss()
                 wait_until(lambda: self.page.js('return window.answer') is not None)
                 self.assertEqual(self.page.js('return window.answer'), answer)
+
+    def test_the_first_button_has_the_focus_and_keeps_it_when_the_page_behind_is_clicked(self):
+        self.enter('0', '0', '5')
+        self.page.click('Command1')
+        self.assertEqual(self.focused(), '是')
+        self.click_at(4, 4)
+        self.assertEqual(self.focused(), '是')
+        self.keys(Keys.ENTER)
+        self.page.idle()
+        self.assertIsNone(self.page.modal())
 
     def modal_button(self, text):
         [button] = [b for b in self.page.browser.find_elements('css selector', 'dialog[open] button') if b.text == text]
@@ -234,6 +345,20 @@ class OnAPhone(PageTest):
         self.page.click('Command1')
         self.assertEqual(self.page.caption('Label6'), '1')
 
+    def test_a_long_press_opens_the_slot_menu_within_the_screen_and_a_tap_leaves_no_highlight(self):
+        self.page.browser.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+        # As in Safari, which sends no contextmenu for a finger.
+        self.page.js("addEventListener('contextmenu', event => event.stopImmediatePropagation(), true)")
+        self.touch('Label6', 0.7)
+        menu = self.page.js("return document.querySelector('.tarvo-menu').getBoundingClientRect().toJSON()")
+        self.assertTrue(0 <= menu['left'] and menu['right'] <= self.page.js('return innerWidth'), menu)
+        self.keys(Keys.ESCAPE)
+        button = self.page.control('Command3')
+        idle = button.value_of_css_property('background-color')
+        self.touch('Command3', 0.05)
+        self.page.idle()
+        self.assertEqual(button.value_of_css_property('background-color'), idle)
+
 
 class Audit(PageTest):
     """axe-core's WCAG 2.2 A and AA rules in each state a student meets the page in."""
@@ -270,6 +395,8 @@ class Offline(PageTest):
     def test_after_one_visit_the_page_starts_without_the_network(self):
         self.assertEqual(self.page.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'], [])
         wait_until(lambda: self.page.js('return !!navigator.serviceWorker.controller'))
+        self.page.browser.execute_cdp_cmd('Network.enable', {})
+        self.page.browser.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})  # the worker alone answers
         self.site.stop()
         self.page.open(self.site.url)
         self.enter('1', '-3', '2')
