@@ -113,9 +113,13 @@ package: deps
 	cmake --build --preset release
 	cd build/release && cpack -G DEB
 
-# What the Orca screen reader says at each step of a short session with the Linux program.
+# What the Orca screen reader says at each step of a short session with the Linux program,
+# then with the page in Chromium.
 listen: deps
 	@scripts/install-deps listen
 	cmake --preset release
 	cmake --build --preset release --target tarvo
 	scripts/listen build/release/program/qt/tarvo
+	cmake --preset web
+	cmake --build --preset web
+	scripts/listen --page build/web/site

@@ -1,5 +1,8 @@
 #include "spoken_text.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace app {
 
 std::string spokenName(const ControlDescription& label, std::string_view caption)
@@ -29,6 +32,21 @@ std::string noticeText(const WindowDescription& window)
         }
     }
     return text;
+}
+
+std::vector<const ControlDescription*> inReadingOrder(const WindowDescription& window)
+{
+    std::vector<const ControlDescription*> ordered;
+    for (const ControlDescription& control : window.controls)
+        ordered.push_back(&control);
+    if (window.readingOrder.empty())
+        return ordered;
+    if (!isReadingOrder(window.controls, window.readingOrder))
+        throw std::invalid_argument(std::string(window.name) + ": a reading order that is not one of its controls");
+    for (std::size_t i = 0; i < ordered.size(); ++i)
+        ordered[i] = &*std::find_if(window.controls.begin(), window.controls.end(),
+                                    [&](const ControlDescription& control) { return control.name == window.readingOrder[i]; });
+    return ordered;
 }
 
 }  // namespace app

@@ -83,6 +83,9 @@ struct WindowDescription {
     // For a screen taller than wide, where the table's arrangement would be
     // drawn too small: the page's alone; the desktop programs keep the table's.
     std::optional<Arrangement> upright{};
+    // The control names in the order a screen reader reads the window; empty:
+    // the table's order. Stacking and the Tab chain stay the table's.
+    std::span<const std::string_view> readingOrder{};
 };
 
 // A window that only says something: no control takes the focus. A screen
@@ -131,6 +134,35 @@ constexpr bool arrangesEachControlOnce(std::span<const ControlDescription> contr
         }
         if (found != 1)
             return false;
+    }
+    return true;
+}
+
+// Whether `order` names every control once, and the focusable ones in their
+// Tab order: a backend whose Tab follows its children's order (Win32's dialog
+// keys) can then read in this order and still tab in the table's.
+constexpr bool isReadingOrder(std::span<const ControlDescription> controls, std::span<const std::string_view> order)
+{
+    if (order.size() != controls.size())
+        return false;
+    int lastFocusOrder = -1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const ControlDescription* named = nullptr;
+        for (const ControlDescription& control : controls) {
+            if (control.name == order[i])
+                named = &control;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (order[j] == order[i])
+                return false;
+        }
+        if (named == nullptr)
+            return false;
+        if (named->focusOrder >= 0) {
+            if (named->focusOrder < lastFocusOrder)
+                return false;
+            lastFocusOrder = named->focusOrder;
+        }
     }
     return true;
 }

@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace app::qt {
 namespace {
 
@@ -36,12 +39,49 @@ public:
     }
 };
 
+// A window whose children come in its reading order. Qt's own come in the
+// stacking order, which keeps the table's.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    WindowAccessible(WindowWidget* window, QAccessible::Role role) : QAccessibleWidget(window, role) {}
+
+    int childCount() const override { return int(children().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const std::vector<QAccessibleInterface*> all = children();
+        return index >= 0 && index < int(all.size()) ? all[std::size_t(index)] : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const std::vector<QAccessibleInterface*> all = children();
+        const auto found = std::ranges::find(all, child);
+        return found == all.end() ? -1 : int(found - all.begin());
+    }
+
+private:
+    std::vector<QAccessibleInterface*> children() const
+    {
+        std::vector<QAccessibleInterface*> all;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i)
+            all.push_back(QAccessibleWidget::child(i));
+        const std::vector<const QObject*>& order = static_cast<const WindowWidget*>(widget())->readingOrder();
+        std::ranges::stable_sort(all, {}, [&order](const QAccessibleInterface* child) {
+            return std::ranges::find(order, child->object()) - order.begin();
+        });
+        return all;
+    }
+};
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     if (className == QLatin1String("app::qt::Announcer"))
         return new RoleAccessible(static_cast<QWidget*>(object), QAccessible::Notification);
-    if (className == QLatin1String("app::qt::WindowWidget") && static_cast<WindowWidget*>(object)->isNotice())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    if (className == QLatin1String("app::qt::WindowWidget")) {
+        auto* window = static_cast<WindowWidget*>(object);
+        return new WindowAccessible(window, window->isNotice() ? QAccessible::Dialog : QAccessible::Client);
+    }
     if (className == QLatin1String("app::qt::Label") && static_cast<Label*>(object)->isDrawnOnly())
         return new HiddenAccessible(static_cast<QWidget*>(object));
     return nullptr;

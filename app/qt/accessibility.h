@@ -5,8 +5,9 @@
 namespace app::qt {
 
 // Installs, once, the accessible interfaces Qt lacks: the announcer's
-// notification role, drawn-only labels hidden from screen readers, and notice
-// windows read whole as dialogs. Called before the first window is built.
+// notification role, drawn-only labels hidden from screen readers, windows
+// whose children come in their reading order, and notice windows read whole
+// as dialogs. Called before the first window is built.
 void installAccessibleInterfaces();
 
 // An invisible child of a window whose showing a screen reader speaks at

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace app::qt {
 namespace {
@@ -36,6 +37,10 @@ QtWindow::QtWindow(const WindowDescription& description, WindowEvents& events, S
     if (isNotice(description))
         widget_->setAccessibleDescription(QString::fromStdString(noticeText(description)));
     controls_ = buildControls(*widget_, description);
+    std::vector<const QObject*> reading;
+    for (const ControlDescription* control : inReadingOrder(description))
+        reading.push_back(controls_.find(control->name)->second);
+    static_cast<WindowWidget*>(widget_.data())->setReadingOrder(std::move(reading));
     for (const ControlDescription& control : description.controls) {
         const std::string_view name = control.name;
         QWidget* widget = controls_.find(name)->second;

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <string>
 #include <vector>
 
 // Strings cross as (pointer, byte or unit count): no terminator needed.
@@ -10,12 +11,9 @@ EM_JS(void, tarvoSetDefaultFont, (const char* css, std::size_t cssSize), {
     document.documentElement.style.setProperty("--tarvo-default-font", UTF8ToString(css, cssSize));
 });
 EM_JS(void, tarvoCreateWindow, (int window, const char* name, std::size_t nameSize, const char* caption,
-                                std::size_t captionSize, int width, int height, bool notice, const char* text,
-                                std::size_t textSize), {
-    const described = {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize), width, height};
-    if (notice)
-        described.noticeText = UTF8ToString(text, textSize);
-    TarvoPage.createWindow(window, described);
+                                std::size_t captionSize, int width, int height, bool notice), {
+    TarvoPage.createWindow(window, {name: UTF8ToString(name, nameSize), caption: UTF8ToString(caption, captionSize),
+                                    width, height, notice});
 });
 EM_JS(void, tarvoDestroyWindow, (int window), { TarvoPage.destroyWindow(window); });
 EM_JS(void, tarvoShowWindow, (int window), { TarvoPage.showWindow(window); });
@@ -46,6 +44,9 @@ EM_JS(void, tarvoAddUprightArrangement, (int window, int width, int height), {
 });
 EM_JS(void, tarvoPlaceUpright, (int window, const char* control, std::size_t controlSize, int left, int top), {
     TarvoPage.placeUpright(window, UTF8ToString(control, controlSize), left, top);
+});
+EM_JS(void, tarvoSetReadingOrder, (int window, const char* names, std::size_t namesSize), {
+    TarvoPage.setReadingOrder(window, UTF8ToString(names, namesSize).split("\n"));
 });
 EM_JS(void, tarvoSetLabel, (int window, const char* name, std::size_t nameSize, const char16_t* caption,
                             std::size_t captionSize, const double* lines, std::size_t lineCount, const char* spoken,
@@ -95,17 +96,28 @@ EM_ASYNC_JS(int, tarvoModalBox, (const char* title, std::size_t titleSize, const
 // clang-format on
 
 namespace app::web::page {
+namespace {
+
+// Names, captions: one per line, as the page splits them.
+std::string lines(std::span<const std::string_view> texts)
+{
+    std::string joined;
+    for (const std::string_view text : texts)
+        joined.append(joined.empty() ? "" : "\n").append(text);
+    return joined;
+}
+
+}  // namespace
 
 void setDefaultFont(std::string_view css)
 {
     tarvoSetDefaultFont(css.data(), css.size());
 }
 
-void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice,
-                  std::string_view noticeText)
+void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice)
 {
     tarvoCreateWindow(window, name.data(), name.size(), caption.data(), caption.size(), client.width, client.height,
-                      notice, noticeText.data(), noticeText.size());
+                      notice);
 }
 
 void destroyWindow(int window)
@@ -148,6 +160,12 @@ void addUprightArrangement(int window, Box client)
 void placeUpright(int window, std::string_view control, int left, int top)
 {
     tarvoPlaceUpright(window, control.data(), control.size(), left, top);
+}
+
+void setReadingOrder(int window, std::span<const std::string_view> names)
+{
+    const std::string joined = lines(names);
+    tarvoSetReadingOrder(window, joined.data(), joined.size());
 }
 
 void setLabel(int window, std::string_view name, std::u16string_view caption, std::span<const CaptionLine> lines,
@@ -200,9 +218,7 @@ void announce(std::string_view text)
 int modalBox(std::string_view title, std::string_view text, std::span<const std::string_view> buttons, int escape,
              bool errorIcon)
 {
-    std::string joined;
-    for (const std::string_view button : buttons)
-        joined.append(joined.empty() ? "" : "\n").append(button);
+    const std::string joined = lines(buttons);
     return tarvoModalBox(title.data(), title.size(), text.data(), text.size(), joined.data(), joined.size(), escape,
                          errorIcon);
 }

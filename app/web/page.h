@@ -23,8 +23,8 @@ struct Box {
 
 void setDefaultFont(std::string_view css);
 
-void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice,
-                  std::string_view noticeText);
+// A notice is a dialog that its labels describe.
+void createWindow(int window, std::string_view name, std::string_view caption, Box client, bool notice);
 void destroyWindow(int window);
 void showWindow(int window);
 
@@ -41,6 +41,8 @@ void addButton(int window, std::string_view name, std::string_view caption, Box 
 // client area, and where each control stands in it.
 void addUprightArrangement(int window, Box client);
 void placeUpright(int window, std::string_view control, int left, int top);
+// Puts the window's controls in the order a screen reader reads them.
+void setReadingOrder(int window, std::span<const std::string_view> names);
 
 // Draws `caption`'s laid-out lines; `spoken` is what a screen reader hears of
 // the label, `tooltip` what hovering shows (nothing when empty).

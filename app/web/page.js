@@ -174,14 +174,14 @@ const TarvoPage = (() => {
         return {bar, close};
     }
 
-    // `described`: {name, caption, width, height}, and for a window inside the
-    // page `noticeText`, what a screen reader reads of it as it opens.
+    // `described`: {name, caption, width, height, notice}: a notice is a window
+    // inside the page, a dialog that its labels describe.
     function createWindow(id, described) {
-        const notice = described.noticeText !== undefined;
+        const notice = described.notice;
         const root = element('div', notice ? 'tarvo-window tarvo-notice' : 'tarvo-window tarvo-main', desktop());
         root.dataset.name = described.name;
         // controls: a record per control, by its table name, in table order.
-        const win = {id, root, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
+        const win = {id, root, notice, controls: new Map(), focusOrder: [], lastFocus: null, left: 0, top: 0, scale: 1,
                      arrangements: {table: {width: described.width, height: described.height, places: new Map()}}};
         if (notice) {
             // A window inside the page: a title bar to move it by and to close it.
@@ -189,10 +189,6 @@ const TarvoPage = (() => {
             root.tabIndex = -1;
             const {bar, close} = addTitleBar(root, described.caption, `tarvo-title-${id}`);
             close.addEventListener('click', () => dispatch('tarvo_closed', id));
-            const description = element('div', 'tarvo-hidden', root);
-            description.id = `tarvo-text-${id}`;
-            description.textContent = described.noticeText;
-            root.setAttribute('aria-describedby', description.id);
             win.focusOrder.push({element: close});
             dragByTitleBar(win, bar);
             win.titleBar = bar;
@@ -271,16 +267,25 @@ const TarvoPage = (() => {
         if (win === mainWindow) {
             layOutPage();
         } else if (first) {
-            // Cascaded from the main window's corner, a step further for each open one.
+            // Beside the main window where the viewport has room, hiding none of
+            // its controls, else from its corner; a step further for each open one.
             setScale(win, TarvoLayout.fit(win.size));
             const step = 32 * win.scale * ([...windows.values()].filter(other => other.root.classList.contains('tarvo-shown')).length - 1);
-            position(win, mainWindow.left + step, mainWindow.top + step, true);
+            const beside = mainWindow.left + mainWindow.root.offsetWidth * mainWindow.scale + TarvoLayout.margin;
+            const left = beside + win.root.offsetWidth * win.scale <= innerWidth - TarvoLayout.margin ? beside : mainWindow.left;
+            position(win, left + step, mainWindow.top + step, true);
             paint(win);
         }
         if (win === mainWindow) {
             const first = focusables(win)[0];
-            if (first)
-                focusAndSelect(first);
+            if (first) {
+                first.focus();
+                // Selected from its end back to its start: Orca, finding the caret at
+                // the start of the page's first box as the page loads, stays in it in
+                // focus mode, where typing goes into the box, instead of reading aloud.
+                if (first.tagName === 'INPUT')
+                    first.setSelectionRange(0, first.value.length, 'backward');
+            }
             performance.mark('tarvo-ready');  // handlers run from here on: what bench/web/run waits for
         } else {
             win.root.focus();
@@ -303,6 +308,19 @@ const TarvoPage = (() => {
             win.focusOrder.sort((one, other) => one.order - other.order);
         }
         return record;
+    }
+
+    // Screen readers follow the elements, so they go in the window's reading
+    // order; their z-index keeps the table's stacking, labels beneath the rest.
+    function setReadingOrder(id, names) {
+        const win = windows.get(id);
+        const stacked = [...win.controls.values()];
+        const isLabel = control => control.kind === 'label';
+        [...stacked.filter(isLabel), ...stacked.filter(control => !isLabel(control))].forEach((control, index) => {
+            control.element.style.zIndex = String(index + 1);
+        });
+        for (const name of names)
+            win.client.append(win.controls.get(name).element);
     }
 
     // A slot's menu, opened by the context menu or a long press, copies its
@@ -403,6 +421,13 @@ const TarvoPage = (() => {
             record.element.setAttribute('aria-hidden', 'true');
         else
             element('span', 'tarvo-hidden', record.element);
+        const win = windows.get(id);
+        if (win.notice) {
+            // Its labels hold a notice's text, once: they describe the dialog too.
+            record.element.id = `tarvo-text-${id}-${label.name}`;
+            const described = win.root.getAttribute('aria-describedby');
+            win.root.setAttribute('aria-describedby', described ? `${described} ${record.element.id}` : record.element.id);
+        }
         if (label.copyable)
             offerCopy(record);
     }
@@ -412,6 +437,7 @@ const TarvoPage = (() => {
         const record = addControl(id, box, 'input', 'tarvo-box', 'box');
         const made = record.element;
         Object.assign(made, {type: 'text', value: box.text, autocomplete: 'off', spellcheck: false});
+        made.setSelectionRange(0, 0);  // where Orca looks for the caret while the page loads (see showWindow)
         // Coefficients may be written 2e3 or &HFF: the full keyboard, minus sign and all.
         made.setAttribute('autocapitalize', 'off');
         made.setAttribute('autocorrect', 'off');
@@ -639,10 +665,19 @@ const TarvoPage = (() => {
     }
 
     // ---- Modal boxes: over the whole page, answered by a button, Escape or the
-    // close button (the answer `escape`).
+    // close button (the answer `escape`). An alert dialog, which a screen reader
+    // reads whole as it opens. Once answered, the box stays a moment, unseen:
+    // the focus goes back to the page while its button still exists, else Orca
+    // takes the button for dead and says nothing of the focus's return.
+
+    const answeredBoxStays = 1000;  // ms
 
     function modalBox(title, text, buttons, escape, icon) {
+        // The page beneath leaves the accessibility tree while the box is open;
+        // back again, a live region that still held words would say them anew.
+        liveRegion.replaceChildren();
         const box = element('dialog', 'tarvo-modal', document.body);
+        box.setAttribute('role', 'alertdialog');
         const {close} = addTitleBar(box, title, 'tarvo-modal-title');
         close.tabIndex = -1;
         const body = element('div', 'tarvo-modal-body', box);
@@ -656,7 +691,10 @@ const TarvoPage = (() => {
         return new Promise(resolve => {
             const answer = index => {
                 box.close();
-                box.remove();
+                box.classList.add('tarvo-answered');
+                for (const labelled of box.querySelectorAll('[id]'))
+                    labelled.removeAttribute('id');  // the next box's
+                setTimeout(() => box.remove(), answeredBoxStays);
                 resolve(index);
             };
             buttons.forEach((caption, index) => {
@@ -694,16 +732,21 @@ const TarvoPage = (() => {
         return desktopElement;
     }
 
+    // Orca drops a text that is the same as the one it last spoke from a live
+    // region, new node or not: every other one ends in a no-break space, which
+    // speech leaves out.
+    let marked = false;
+
     function announce(text) {
         const said = element('p');
-        said.textContent = text;
+        said.textContent = marked ? `${text}\u00a0` : text;
+        marked = !marked;
         liveRegion.replaceChildren(said);
     }
 
     return {
         createWindow, destroyWindow, showWindow, addLabel, addTextBox, addButton, addUprightArrangement, placeUpright,
-        setLabel, measure, control, setText,
-        focusControl, modalBox, announce,
+        setReadingOrder, setLabel, measure, control, setText, focusControl, modalBox, announce,
         // For the tests: whether a handler runs or waits, and what a label draws.
         isBusy: () => busy,
         caption: (windowName, label) => [...windows.values()].find(win => win.root.dataset.name === windowName)

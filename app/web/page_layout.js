@@ -61,5 +61,5 @@ const TarvoLayout = (() => {
         laidOutFor = {width: innerWidth, height: innerHeight};
     }
 
-    return {fit, mainWindow, centred, keyboardOnly, laidOut};
+    return {margin, fit, mainWindow, centred, keyboardOnly, laidOut};
 })();

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
+#include <vector>
 
 namespace app::web {
 namespace {
@@ -54,10 +55,9 @@ std::string cssColour(const std::optional<Rgb>& colour)
 WebWindow::WebWindow(const WindowDescription& description, WindowEvents& events, Shell& shell)
     : description_(description), events_(events), shell_(shell), id_(nextId())
 {
-    const bool notice = isNotice(description);
     page::createWindow(id_, description.name, description.caption,
-                       {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)}, notice,
-                       notice ? noticeText(description) : std::string());
+                       {0, 0, pixels(description.clientWidth), pixels(description.clientHeight)},
+                       isNotice(description));
     // Known to the page's events only once whole; a window that fails to be
     // built leaves nothing behind on the page.
     try {
@@ -96,6 +96,10 @@ void WebWindow::addControls()
             page::placeUpright(id_, move.name, pixels(moved.left + move.by.right), pixels(moved.top + move.by.down));
         }
     }
+    std::vector<std::string_view> reading;
+    for (const ControlDescription* control : inReadingOrder(description_))
+        reading.push_back(control->name);
+    page::setReadingOrder(id_, reading);
 }
 
 WebWindow::~WebWindow()

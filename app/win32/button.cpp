@@ -24,7 +24,7 @@ HWND createButton(HWND parent, int id, const ControlDescription& description, co
 {
     const HWND button =
         CreateWindowExW(0, WC_BUTTONW, toUtf16(description.text).c_str(),
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, bounds.left, bounds.top,
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, bounds.left, bounds.top,
                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (button == nullptr)

@@ -97,7 +97,7 @@ Label::Label(HWND parent, int id, const ControlDescription& description)
       backColour_(description.backColour)
 {
     handle_ = CreateWindowExW(0, WC_STATICW, toUtf16(description.text).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
+                              WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr)
         throw std::runtime_error("cannot create a label");
@@ -137,6 +137,12 @@ CaptionLayout Label::layOut() const
 void Label::paint(const DRAWITEMSTRUCT& item) const
 {
     const RECT area = item.rcItem;
+    for (const HWND control : coveredBy_) {
+        RECT covered{};
+        GetWindowRect(control, &covered);
+        MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&covered), 2);
+        ExcludeClipRect(item.hDC, covered.left, covered.top, covered.right, covered.bottom);
+    }
     const COLORREF back =
         backColour_ ? RGB(backColour_->red, backColour_->green, backColour_->blue) : GetSysColor(COLOR_BTNFACE);
     SetBkColor(item.hDC, back);
@@ -202,6 +208,17 @@ void Label::updateTooltip()
     SendMessageW(tooltip_, TTM_ACTIVATE, tip.empty() ? FALSE : TRUE, 0);
 }
 
+bool Label::isCoveredAt(POINT onScreen) const
+{
+    for (const HWND control : coveredBy_) {
+        RECT covered{};
+        GetWindowRect(control, &covered);
+        if (PtInRect(&covered, onScreen))
+            return true;
+    }
+    return false;
+}
+
 // At the mouse (labels never have the focus); greyed on an empty caption.
 void Label::showCopyMenu(LPARAM at) const
 {
@@ -225,6 +242,8 @@ LRESULT CALLBACK Label::subclassProc(HWND window, UINT message, WPARAM wParam, L
         label->showCopyMenu(lParam);
         return 0;
     }
+    if (message == WM_NCHITTEST && label->isCoveredAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+        return HTTRANSPARENT;  // to the control beneath, which the table stacks above
     if (message == WM_SETTEXT)  // the table's caption went in with the control
         label->source_ = CaptionSource::Handler;
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

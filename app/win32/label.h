@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 // A label: an owner-drawn STATIC control that draws its caption from the
 // top-left corner, laid out by the shared rules of app/text.h, on its back
@@ -18,6 +19,10 @@
 // the edge, and the caption breaks into the same lines at every DPI. A caption that a handler sets shows
 // whole in a tooltip while the label cuts it off. A copyable label's context
 // menu copies its whole caption.
+//
+// The window's children lie in its reading order, not in the table's
+// stacking: a label leaves unpainted, and lets the mouse through, where a
+// control that the table stacks above it lies.
 namespace app::win32 {
 
 class Label {
@@ -40,6 +45,9 @@ public:
     // The label's font changed (WM_SETFONT) or its size: the cut-off state may too.
     void refresh();
 
+    // The controls that lie above this label where they overlap it.
+    void setCoveredBy(std::vector<HWND> controls) { coveredBy_ = std::move(controls); }
+
     void paint(const DRAWITEMSTRUCT& item) const;
 
     // The caption laid out in pixels at baseDpi.
@@ -50,6 +58,7 @@ private:
                                          DWORD_PTR self);
     void updateTooltip();
     void showCopyMenu(LPARAM at) const;
+    bool isCoveredAt(POINT onScreen) const;
 
     HWND handle_ = nullptr;
     const ControlDescription& description_;
@@ -59,6 +68,7 @@ private:
     std::optional<Rgb> backColour_;
     CaptionSource source_ = CaptionSource::Table;
     HWND tooltip_ = nullptr;  // made on the first cut-off caption
+    std::vector<HWND> coveredBy_;
 };
 
 }  // namespace app::win32

@@ -50,7 +50,7 @@ TextBox::TextBox(HWND parent, int id, const ControlDescription& description, REC
     : maxLength_(description.maxLength)
 {
     handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, toUtf16(description.text).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL,
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
                               bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (handle_ == nullptr)

@@ -146,31 +146,39 @@ void Window::buildControls()
     }
 }
 
-// Labels lie beneath boxes and buttons, later labels above earlier ones; the
-// boxes and buttons lie in their Tab order, which the dialog keys follow.
+// The children lie in the window's reading order, which screen readers
+// follow; its boxes and buttons come there in their Tab order, which the
+// dialog keys follow. The table's stacking (labels beneath boxes and buttons,
+// later labels above earlier ones) is kept in the painting: each label leaves
+// out what lies above it.
 void Window::stackControls()
 {
-    std::vector<Control*> focusable;
-    std::vector<Control*> labels;
-    for (const auto& control : controls_) {
-        if (control->description.kind == ControlKind::Label)
-            labels.push_back(control.get());
-        else
-            focusable.push_back(control.get());
+    HWND above = HWND_TOP;
+    for (const ControlDescription* described : inReadingOrder(description_)) {
+        const HWND handle = find(described->name).handle;
+        SetWindowPos(handle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = handle;
     }
-    std::ranges::stable_sort(focusable, {}, [](const Control* control) {
+    const auto overlap = [](const ControlDescription& one, const ControlDescription& other) {
+        return one.left < other.left + other.width && other.left < one.left + one.width &&
+               one.top < other.top + other.height && other.top < one.top + one.height;
+    };
+    for (auto label = controls_.begin(); label != controls_.end(); ++label) {
+        if (!(*label)->label)
+            continue;
+        std::vector<HWND> coveredBy;
+        for (auto other = controls_.begin(); other != controls_.end(); ++other) {
+            const bool stackedAbove = !(*other)->label || other > label;
+            if (other != label && stackedAbove && overlap((*label)->description, (*other)->description))
+                coveredBy.push_back((*other)->handle);
+        }
+        (*label)->label->setCoveredBy(std::move(coveredBy));
+    }
+    const auto first = std::ranges::min_element(controls_, {}, [](const auto& control) {
         const int order = control->description.focusOrder;
         return order < 0 ? std::numeric_limits<int>::max() : order;
     });
-    std::ranges::reverse(labels);
-    HWND above = HWND_TOP;
-    for (const auto* group : {&focusable, &labels}) {
-        for (const Control* control : *group) {
-            SetWindowPos(control->handle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            above = control->handle;
-        }
-    }
-    focused_ = focusable.empty() || focusable.front()->description.focusOrder < 0 ? nullptr : focusable.front()->handle;
+    focused_ = first == controls_.end() || (*first)->description.focusOrder < 0 ? nullptr : (*first)->handle;
 }
 
 void Window::layOut()

@@ -87,5 +87,21 @@ class Page:
             return box && [box.querySelector('.tarvo-title span').textContent, box.querySelector('p').textContent,
                            [...box.querySelectorAll('.tarvo-modal-buttons button')].map(b => b.textContent)];""")
 
+    def heard(self, role, name):
+        """What a screen reader reads of the window of this role and name, in the order of Chromium's
+        accessibility tree: each box and button by its name, each text as it is; and its description."""
+        nodes = {node['nodeId']: node for node in self.browser.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']}
+        value = lambda node, key: node.get(key, {}).get('value', '')
+        said = []
+
+        def read(node):
+            if not node['ignored'] and value(node, 'role') in ('textbox', 'button', 'StaticText'):
+                return said.append(value(node, 'name'))
+            for child in node.get('childIds', []):
+                read(nodes[child])
+        [window] = [node for node in nodes.values() if value(node, 'role') == role and value(node, 'name') == name]
+        read(window)
+        return said, value(window, 'description')
+
     def idle(self):
         wait_until(lambda: not self.js('return TarvoPage.isBusy()'))

@@ -1,11 +1,12 @@
 // Prints the rows the other backends' tests share, what the notice windows say,
 // what a screen reader hears of the main window's controls, in their focus
-// order, and where each window's controls are read for legibility, as JSON for
-// the browser tests.
+// order and in the window's reading order, and where each window's controls
+// are read for legibility, as JSON for the browser tests.
 
 #include <app/spoken_text.h>
 #include <tests/support/announcements.h>
 #include <tests/support/contrast_themes.h>
+#include <tests/support/reading_order.h>
 #include <ui/info/form2.h>
 #include <ui/info/form3.h>
 #include <ui/main/form1_description.h>
@@ -87,6 +88,12 @@ int main()
     separator = "";
     for (const app::ControlDescription* control : chain) {
         std::cout << separator << quoted(control->name);
+        separator = ", ";
+    }
+    std::cout << "], \"reading\": [";
+    separator = "";
+    for (const char* heard : tests::form1Reading) {
+        std::cout << separator << quoted(heard);
         separator = ", ";
     }
     std::cout << "], \"contrastThemes\": [";

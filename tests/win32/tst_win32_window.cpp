@@ -5,6 +5,7 @@
 // tooltips, context menus and the names screen readers hear.
 #include "win32_test_support.h"
 
+#include <app/spoken_text.h>
 #include <app/win32/accessibility.h>
 #include <app/win32/label.h>
 #include <app/win32/window.h>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <tests/support/case_names.h>
 #include <tests/support/contrast_themes.h>
+#include <tests/support/reading_order.h>
 
 #include <commctrl.h>
 #include <imm.h>
@@ -383,33 +385,54 @@ TEST_P(ContrastThemeTest, LeavesEveryControlLegible)
 
 INSTANTIATE_TEST_SUITE_P(Windows, ContrastThemeTest, testing::ValuesIn(tests::contrastThemes), tests::caseName);
 
-// Where each control lies, from the top: its index among the window's children.
-int stackPosition(HWND window, HWND control)
-{
-    int position = 0;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child == control)
-            return position;
-        ++position;
-    }
-    return -1;
-}
-
-TEST(Labels, LieBeneathBoxesAndButtons)
+// A screen reader meets the children from the top down.
+TEST(Window, ChildrenLieInTheReadingOrder)
 {
     const app::WindowDescription& description = ui::main::form1Description;
     const ShownWindow form1(description);
-    int lowestOther = -1;
-    int highestLabel = 1 << 20;
-    for (const app::ControlDescription& control : description.controls) {
-        const int position = stackPosition(form1->handle(), form1->control(control.name));
-        ASSERT_GE(position, 0) << control.name;
-        if (control.kind == app::ControlKind::Label)
-            highestLabel = std::min(highestLabel, position);
-        else
-            lowestOther = std::max(lowestOther, position);
+    std::vector<std::string> heard;
+    for (HWND child = GetWindow(form1->handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (const app::ControlDescription& control : description.controls) {
+            if (form1->control(control.name) == child && !control.drawnOnly)
+                heard.push_back(app::spokenName(control, control.text));
+        }
     }
-    EXPECT_LT(lowestOther, highestLabel);
+    EXPECT_EQ(heard, std::vector<std::string>(tests::form1Reading.begin(), tests::form1Reading.end()));
+}
+
+// Painted into a bitmap of `sentinel`, a label leaves that colour where a
+// control stacked above it overlaps it: the plus sign beneath the box of b, the
+// fraction bar beneath the later slot of 2a.
+TEST(Labels, LieBeneathBoxesAndButtonsAndLaterLabels)
+{
+    const ShownWindow form1(ui::main::form1Description);
+    constexpr COLORREF sentinel = RGB(255, 0, 255);
+    for (const auto& [below, above] : {std::pair{"Label3(0)", "Text2"}, {"Label16", "Label10"}}) {
+        const HWND label = form1->control(below);
+        RECT area{}, overlap{}, labelOnScreen{}, aboveOnScreen{};
+        GetClientRect(label, &area);
+        GetWindowRect(label, &labelOnScreen);
+        GetWindowRect(form1->control(above), &aboveOnScreen);
+        ASSERT_TRUE(IntersectRect(&overlap, &labelOnScreen, &aboveOnScreen)) << below;
+        MapWindowPoints(nullptr, label, reinterpret_cast<POINT*>(&overlap), 2);
+        HDC memory = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateBitmap(area.right, area.bottom, 1, 32, nullptr);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        SetBkColor(memory, sentinel);
+        ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_STATIC;
+        item.CtlID = UINT(GetDlgCtrlID(label));
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = label;
+        item.hDC = memory;
+        item.rcItem = area;
+        SendMessageW(form1->handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(GetPixel(memory, overlap.left, overlap.top), sentinel) << below << " beneath " << above;
+        EXPECT_NE(GetPixel(memory, 0, 0), sentinel) << below;
+        DeleteObject(SelectObject(memory, previous));
+        DeleteDC(memory);
+    }
 }
 
 TEST(Keyboard, TabVisitsBoxesThenButtonsInOrder)

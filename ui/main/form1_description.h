@@ -5,6 +5,7 @@
 #include <ui/main/form1_upright.h>
 
 #include <array>
+#include <string_view>
 
 // The main window as data: the equation [a] x² + [b] x + [c] = 0, the formula
 // for both roots drawn out of labels, and the four buttons.
@@ -169,12 +170,28 @@ inline constexpr auto form1Controls = std::to_array<app::ControlDescription>({
 // clang-format on
 static_assert(app::hasUniqueNonEmptyNames(form1Controls));
 
+// As the window is read aloud: the equation left to right; each root's row as
+// it is spoken, x1 = √d - b over 2a = the root, the value last; then the
+// buttons in their Tab order and the credit line.
+// clang-format off
+inline constexpr auto form1ReadingOrder = std::to_array<std::string_view>({
+    "Text1", "Label1", "Label2(0)", "Label3(0)", "Text2", "Label4(0)", "Label3(1)", "Text3", "Label3(2)", "Label4(1)",
+    "Label4(3)", "Label2(2)", "Label3(3)", "Label14", "Label8", "Label18(0)", "Label9", "Label16", "Label10",
+    "Label3(5)", "Label5",
+    "Label4(2)", "Label2(1)", "Label3(4)", "Label15", "Label11", "Label18(1)", "Label12", "Label17", "Label13",
+    "Label3(6)", "Label6",
+    "Command1", "Command2", "Command3", "Command4", "Label7",
+});
+// clang-format on
+static_assert(app::isReadingOrder(form1Controls, form1ReadingOrder));
+
 inline constexpr app::WindowDescription form1Description{.name = "Form1",
                                                          .caption = "Tarvo",
                                                          .clientWidth = 9150,
                                                          .clientHeight = 4785,
                                                          .controls = form1Controls,
-                                                         .upright = form1Upright};
+                                                         .upright = form1Upright,
+                                                         .readingOrder = form1ReadingOrder};
 static_assert(app::arrangesEachControlOnce(form1Controls, form1Upright));
 
 // The controls by name. A name the table lacks, or of another kind, does not compile.

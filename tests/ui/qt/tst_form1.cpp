@@ -2,6 +2,7 @@
 // errors, focus, the boxes' view, the slots' menu, what a screen reader is
 // told, and its texts.
 #include <tests/support/announcements.h>
+#include <tests/support/reading_order.h>
 #include <tests/support/qt/modal_box.h>
 
 #include <app/qt/accessibility.h>
@@ -126,6 +127,7 @@ private slots:
     void textsAreTheWindowsOwn();
     void labelsSayWhatTheyMean_data();
     void labelsSayWhatTheyMean();
+    void aScreenReaderReadsTheWindowInItsReadingOrder();
     void outcomesAreAnnouncedWithoutMovingTheFocus_data();
     void outcomesAreAnnouncedWithoutMovingTheFocus();
 
@@ -639,6 +641,22 @@ void Form1Test::labelsSayWhatTheyMean()
     QCOMPARE(accessible->state().invisible, name.isEmpty());
     if (!name.isEmpty())
         QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+void Form1Test::aScreenReaderReadsTheWindowInItsReadingOrder()
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form_->widget());
+    QStringList heard;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        QCOMPARE(window->indexOfChild(child), i);
+        if (!child->state().invisible && !child->text(QAccessible::Name).isEmpty())
+            heard << child->text(QAccessible::Name);
+    }
+    QStringList expected;
+    for (const char* name : tests::form1Reading)
+        expected << QString::fromUtf8(name);
+    QCOMPARE(heard, expected);
 }
 
 namespace {

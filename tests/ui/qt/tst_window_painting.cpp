@@ -58,6 +58,7 @@ std::unique_ptr<app::qt::QtWindow> form1LabelAlone(std::string_view name)
     }
     app::WindowDescription description = form1;
     description.controls = std::span(&only, 1);
+    description.readingOrder = {};  // the one label's
     return tests::standaloneWindow(description);
 }
 
