@@ -43,7 +43,7 @@ ErrorReport errorReport(const calc::RunTimeError& error, CauseDescriber describe
     const CauseNote cause = describe ? describe(error) : CauseNote{};
     if (!cause.sentence.empty())
         report.text += "\n\n" + cause.sentence;
-    report.sourceControl = cause.control;
+    report.causeControl = cause.control;
     return report;
 }
 

@@ -27,8 +27,8 @@ inline constexpr FrameError invalidPropertyValue{380, "无效的属性值"};
 
 struct ErrorReport {
     int number = 0;
-    std::string text;                  // UTF-8: the number, the description, and what caused it
-    std::string_view sourceControl{};  // the control it came from, as the window's describer names it
+    std::string text;                 // UTF-8: the number, the description, and what caused it
+    std::string_view causeControl{};  // the control of its cause, as the window's describer names it
 };
 
 // What a window says of what caused a calculation error.

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-// Who the program is: what its composition root tells the run-time layer and
+// Who the program is: what its composition root tells the app layer and
 // the backend, so that neither names the program itself.
 namespace app {
 

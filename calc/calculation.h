@@ -65,7 +65,7 @@ using SolveOutcome = std::variant<QuadraticRoots, LinearRoot, AnyRealNumber, NoS
 SolveOutcome solveEquation(Coefficients coefficients);
 
 // Parses a, then b, then c with parseCoefficient and solves. The first text
-// that fails ends the call with its RunTimeError, whose source names the
+// that fails ends the call with its RunTimeError, whose cause names the
 // coefficient and its text; later texts are not read. An Overflow while
 // solving comes from the discriminant and says so.
 SolveOutcome calculate(std::string_view a, std::string_view b, std::string_view c);

@@ -2,7 +2,7 @@
 # source tree, so that <folder/header.h> reaches that folder's headers and no
 # other part of the tree: a layer can include only what it links. With
 # WITHOUT_SUBFOLDERS the root holds the folder's own files and none of its
-# subfolders, which belong to other targets (the run-time layer's backends).
+# subfolders, which belong to other targets (the app layer's backends).
 function(tarvo_public_headers target folder)
     cmake_parse_arguments(PARSE_ARGV 2 arg "WITHOUT_SUBFOLDERS" "" "")
     set(root ${PROJECT_BINARY_DIR}/include/${target})

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-// The run-time layer over the page: windows inside one page, modal boxes over
-// all of it. A handler that shows a modal box waits for the answer while the
-// page goes on (the module is built with Asyncify); meanwhile no other handler
-// starts.
+// The app layer's toolkit on the page: windows inside one page, modal boxes
+// over all of it. A handler that shows a modal box waits for the answer while
+// the page goes on (the module is built with Asyncify); meanwhile no other
+// handler starts.
 namespace app::web {
 
 class WebToolkit final : public Toolkit {

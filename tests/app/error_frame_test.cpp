@@ -81,7 +81,7 @@ TEST_P(Cause, TheDescribersSentenceEndsTheReport)
                                              GetParam().describe);
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->text, GetParam().text);
-    EXPECT_EQ(report->sourceControl, GetParam().control);
+    EXPECT_EQ(report->causeControl, GetParam().control);
 }
 
 INSTANTIATE_TEST_SUITE_P(Describers, Cause,

@@ -46,7 +46,7 @@ app::CauseNote describeCause(const calc::RunTimeError& error)
 // Records, after the report, what the error came from.
 void followUp(app::NativeWindow& window, const app::ErrorReport& report)
 {
-    if (report.sourceControl == text1.name)
+    if (report.causeControl == text1.name)
         window.focus(text1);
 }
 

@@ -95,7 +95,7 @@ void text3Click(app::Form& form)
 void focusFailedCoefficient(app::NativeWindow& form, const app::ErrorReport& report)
 {
     for (const app::TextBoxRef box : coefficientBoxes) {
-        if (box.name == report.sourceControl) {
+        if (box.name == report.causeControl) {
             form.focus(box);
             selectWholeText(form, box);
         }
