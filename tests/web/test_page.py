@@ -190,13 +190,15 @@ class MainWindow(PageTest):
         self.menu_item().click()
         self.assertEqual(self.page.browser.execute_async_script(
             'navigator.clipboard.readText().then(arguments[0])'), '1.4142135623731')
-        # Dark ink in the slot's last column of pixels, none in the window beyond it.
-        columns = self.page.js("""const layer = document.querySelector('[data-name="Form1"] .tarvo-layer');
-            const k = layer.width / layer.offsetWidth, context = layer.getContext('2d');
-            const dark = x => { const d = context.getImageData(Math.floor(x * k), 128 * k, 1, 33 * k).data;
+        # Dark ink in the slot's last column of pixels, none in the window beyond it: columns
+        # at these distances from its right edge, over its height.
+        columns = self.page.js("""const s = arguments[0].getBoundingClientRect();
+            const layer = document.querySelector('[data-name="Form1"] .tarvo-layer'), l = layer.getBoundingClientRect();
+            const k = layer.width / l.width, context = layer.getContext('2d');
+            const dark = x => { const d = context.getImageData(Math.floor((s.right + x - l.left) * k), (s.top - l.top) * k, 1, s.height * k).data;
                                 for (let i = 0; i < d.length; i += 4) if (d[i + 3] > 128 && d[i] + d[i + 1] + d[i + 2] < 200) return true;
                                 return false; };
-            return [dark(584.5), dark(586), dark(600)];""")
+            return [dark(-0.5), dark(1), dark(15)];""", slot)
         self.assertEqual(columns, [True, False, False])
 
     def test_the_boxes_keep_to_three_characters_however_the_text_comes(self):
@@ -279,9 +281,9 @@ class MainWindow(PageTest):
         for density in (2, 3):
             self.page.js("""Object.defineProperty(window, 'devicePixelRatio', {value: arguments[0], configurable: true});
                 queries.filter(q => q.media.startsWith('(resolution')).pop().dispatchEvent(new Event('change'));""", density)
-            self.assertEqual(self.page.js("""return [document.querySelector('[data-name="Form1"] .tarvo-layer').width,
-                queries.filter(q => q.media.startsWith('(resolution')).pop().media]"""),
-                [610 * density, f'(resolution: {density}dppx)'])
+            width, css_width, media = self.page.js("""const layer = document.querySelector('[data-name="Form1"] .tarvo-layer');
+                return [layer.width, layer.getBoundingClientRect().width, queries.filter(q => q.media.startsWith('(resolution')).pop().media]""")
+            self.assertEqual([width, media], [round(css_width * density), f'(resolution: {density}dppx)'])
 
     def input_event(self, kind, text):
         self.page.js("""const data = new DataTransfer(); data.setData('text/plain', arguments[2]);
